@@ -1,0 +1,28 @@
+// The help window: the help text and a button that hides it again. Created once at start-up,
+// then only shown and hidden, so its text is read from the file once.
+#pragma once
+
+#include <memory>
+
+#include "platform/services.h"
+
+class THelpF : private platform::FormEvents {
+ public:
+  explicit THelpF(const platform::Services& services);
+  THelpF(const THelpF&) = delete;
+  THelpF& operator=(const THelpF&) = delete;
+
+  // Replaces the built-in text by ReadMe_sapi.txt of the working directory; raises
+  // platform::EFOpenError, keeping the built-in text, when the file cannot be read.
+  void FormCreate();
+  void Button1Click();
+
+  platform::Form& Window() { return *window_; }
+  platform::Memo& Memo1() { return *memo_; }
+
+ private:
+  platform::Services services_;
+  std::unique_ptr<platform::Form> window_;
+  std::unique_ptr<platform::PushButton> Button1;
+  std::unique_ptr<platform::Memo> memo_;
+};

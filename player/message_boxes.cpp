@@ -1,0 +1,42 @@
+// Message boxes and the alert sound.
+#include "player/message_boxes.h"
+
+#include "player/sjis.h"
+#include "player/texts.h"
+
+namespace player {
+
+std::string ApplicationTitle(const std::string& program_file_name) {
+  std::string name = program_file_name;
+  const size_t slash = LastDelimiter(name, "\\/:");
+  if (slash != std::string::npos) name.erase(0, slash + 1);
+  const size_t dot = name.find('.');
+  if (dot != std::string::npos) name.erase(dot);
+  // Lower-case single-byte letters only: the second byte of a double-byte character may look
+  // like a capital letter.
+  for (size_t i = 0; i < name.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    if (IsSjisLeadByte(c)) {
+      ++i;
+    } else if (i > 0 && c >= 'A' && c <= 'Z') {
+      name[i] = static_cast<char>(c - 'A' + 'a');
+    }
+  }
+  return name;
+}
+
+void ShowErrorBox(platform::WindowSystem& windows, const std::string& text) {
+  windows.ShowMessageBox(texts::kErrorTitle, text, platform::BoxIcon::Error);
+}
+
+void ShowPlainBox(platform::WindowSystem& windows, const std::string& text) {
+  windows.ShowMessageBox(ApplicationTitle(windows.ProgramFileName().sjis), text,
+                         platform::BoxIcon::None);
+}
+
+void AlertTwice(platform::WindowSystem& windows) {
+  windows.Beep();
+  windows.Beep();
+}
+
+}  // namespace player

@@ -1,0 +1,36 @@
+// Shift-JIS aware searching and comparing.
+#include "player/sjis.h"
+
+namespace player {
+
+namespace {
+char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::string::size_type LastDelimiter(const std::string& text, const std::string& delimiters) {
+  std::string::size_type found = std::string::npos;
+  for (std::string::size_type i = 0; i < text.size(); ++i) {
+    if (IsSjisLeadByte(static_cast<unsigned char>(text[i]))) {
+      ++i;
+    } else if (delimiters.find(text[i]) != std::string::npos) {
+      found = i;
+    }
+  }
+  return found;
+}
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::string::size_type i = 0; i < a.size(); ++i) {
+    if (IsSjisLeadByte(static_cast<unsigned char>(a[i]))) {
+      // A double-byte character compares exactly, both of its bytes.
+      if (a[i] != b[i] || i + 1 >= a.size() || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (FoldCase(a[i]) != FoldCase(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace player

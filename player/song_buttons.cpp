@@ -1,0 +1,39 @@
+// The column of song buttons: built at start-up and rebuilt from each folder the folder dialog
+// accepts.
+#include "player/mp3_form.h"
+#include "player/player_layout.h"
+
+void TMp3Form::SizeWindow() {
+  window_->SetOuterSize(player::kWindowOuterWidth, player::WindowOuterHeight(MaxIndex));
+  const int picture_top = player::PictureTop(MaxIndex);
+  Image1->Move(player::Image1Spec().bounds.left, picture_top);
+  Bevel2->Move(player::Bevel2Spec().bounds.left, picture_top);
+}
+
+void TMp3Form::BuildSongButtons() {
+  SongButtons.resize(MaxIndex + 1);
+  for (int index = 0; index <= MaxIndex; ++index) {
+    platform::PushButtonSpec spec;
+    spec.bounds = player::SongButtonBounds(index);
+    spec.caption = player::SongCaption(index, MusicFiles[index].sjis);
+    spec.font = player::SongButtonFont();
+    spec.tag = index;
+    spec.hand_cursor = true;
+    spec.on_click = [this](platform::PushButton& sender) { ButtonClick(sender); };
+    spec.on_enter = [this](platform::PushButton& sender) { Button_focused(sender); };
+    SongButtons[index] = window_->AddPushButton(spec);
+  }
+}
+
+bool TMp3Form::RebuildSongList(const platform::PathName& pattern) {
+  const int count = player::ScanDirectory(services_.files, pattern, MusicFiles);
+  if (count == 0) return false;
+
+  SongButtons.clear();
+  MaxIndex = player::ButtonCountRule(count);
+  SizeWindow();
+  BuildSongButtons();
+  LastPlayed = -1;
+  CurrentIndex = 0;
+  return true;
+}
