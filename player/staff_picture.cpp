@@ -1,5 +1,6 @@
-// The staff picture at the foot of the player window: built from the staff's own measures (line
-// gap, note spacing) rather than stored as a list of coordinates, so that it can be redrawn here.
+// The staff picture at the foot of the player window, built from the staff's own measures (line
+// gap, note spacing, note heights) by a few helpers. The platform stretches its units to the
+// picture control's pixels, so strokes are kept wide enough to survive the shrinking by half.
 #include "player/staff_picture.h"
 
 #include <algorithm>
