@@ -1,0 +1,242 @@
+// The folder tree over the shell namespace. Each node keeps the absolute item id of its
+// folder; its subfolders are listed (folders only, no hidden ones) when it is first expanded.
+#include "platform/win32/folder_tree.h"
+
+#include <shellapi.h>
+
+#include "platform/win32/form.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/window_system.h"
+
+namespace platform::win32 {
+
+struct Win32FolderTree::Node {
+  LPITEMIDLIST absolute;  // freed with CoTaskMemFree
+  bool filled = false;
+};
+
+namespace {
+
+constexpr int kIndent = 19;
+
+HWND CreateTreeWindow(Win32Form& form, const FolderTreeSpec& spec) {
+  // No TVS_LINESATROOT / root buttons: the root node shows without a line or button.
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
+                      TVS_SHOWSELALWAYS;
+  return CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", style, spec.bounds.left,
+                         spec.bounds.top, spec.bounds.width, spec.bounds.height, form.Handle(),
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NextControlId())),
+                         form.System().Instance(), nullptr);
+}
+
+// A name the shell returned in any of its three forms; a UTF-16 one is freed here.
+std::wstring TakeString(STRRET& value, LPCITEMIDLIST item) {
+  switch (value.uType) {
+    case STRRET_WSTR: {
+      std::wstring text = value.pOleStr ? value.pOleStr : L"";
+      CoTaskMemFree(value.pOleStr);
+      value.pOleStr = nullptr;
+      return text;
+    }
+    case STRRET_OFFSET: {
+      const char* text = reinterpret_cast<const char*>(item) + value.uOffset;
+      wchar_t wide[MAX_PATH] = L"";
+      MultiByteToWideChar(CP_ACP, 0, text, -1, wide, MAX_PATH);
+      return wide;
+    }
+    case STRRET_CSTR: {
+      wchar_t wide[MAX_PATH] = L"";
+      MultiByteToWideChar(CP_ACP, 0, value.cStr, -1, wide, MAX_PATH);
+      return wide;
+    }
+    default:
+      return std::wstring();
+  }
+}
+
+std::wstring NameOf(LPCITEMIDLIST absolute, SHGDNF flags) {
+  ComPtr<IShellFolder> parent;
+  LPCITEMIDLIST child = nullptr;
+  if (FAILED(SHBindToParent(absolute, IID_IShellFolder, parent.PutVoid(), &child)))
+    return std::wstring();
+  STRRET value{};
+  if (FAILED(parent->GetDisplayNameOf(child, flags, &value))) return std::wstring();
+  return TakeString(value, child);
+}
+
+int IconOf(LPCITEMIDLIST absolute, bool open) {
+  SHFILEINFOW info{};
+  const UINT flags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | (open ? SHGFI_OPENICON : 0);
+  SHGetFileInfoW(reinterpret_cast<LPCWSTR>(absolute), 0, &info, sizeof info, flags);
+  return info.iIcon;
+}
+
+HIMAGELIST SystemImageList() {
+  SHFILEINFOW info{};
+  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(
+      L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+}
+
+ComPtr<IShellFolder> BindFolder(LPCITEMIDLIST absolute) {
+  ComPtr<IShellFolder> desktop;
+  ComPtr<IShellFolder> folder;
+  if (FAILED(SHGetDesktopFolder(desktop.Put()))) return folder;
+  if (!absolute || absolute->mkid.cb == 0) return desktop;
+  desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid());
+  return folder;
+}
+
+LPITEMIDLIST FolderItem(const std::optional<PathName>& folder) {
+  LPITEMIDLIST item = nullptr;
+  if (!folder) {
+    SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item);
+    return item;
+  }
+  ComPtr<IShellFolder> desktop;
+  if (FAILED(SHGetDesktopFolder(desktop.Put()))) return nullptr;
+  std::wstring path = WidePath(*folder);
+  ULONG eaten = 0;
+  if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &path[0], &eaten, &item, nullptr)))
+    return nullptr;
+  return item;
+}
+
+}  // namespace
+
+Win32FolderTree::Win32FolderTree(Win32Form& form, const FolderTreeSpec& spec)
+    : FormControl(form, CreateTreeWindow(form, spec), false) {
+  if (!Handle()) return;
+  TreeView_SetImageList(Handle(), SystemImageList(), TVSIL_NORMAL);
+  TreeView_SetIndent(Handle(), kIndent);
+}
+
+Win32FolderTree::~Win32FolderTree() {
+  DestroyControlWindow();
+  Clear();
+}
+
+void Win32FolderTree::Clear() {
+  if (Handle()) TreeView_DeleteAllItems(Handle());
+  for (Node* node : nodes_) {
+    CoTaskMemFree(node->absolute);
+    delete node;
+  }
+  nodes_.clear();
+}
+
+void Win32FolderTree::ShowRoot(const std::optional<PathName>& folder) {
+  if (!Handle()) return;
+  LPITEMIDLIST item = FolderItem(folder);
+  if (!item) return;
+  Clear();
+  const std::wstring label = NameOf(item, SHGDN_NORMAL);
+  HTREEITEM root = Insert(TVI_ROOT, item, label);
+  if (!root) return;
+  TreeView_Expand(Handle(), root, TVE_EXPAND);
+  TreeView_SelectItem(Handle(), root);
+}
+
+HTREEITEM Win32FolderTree::Insert(HTREEITEM parent, LPITEMIDLIST absolute,
+                                  const std::wstring& label) {
+  auto* node = new Node{absolute};
+  nodes_.push_back(node);
+  std::wstring text = label;
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+  insert.item.pszText = &text[0];
+  insert.item.lParam = reinterpret_cast<LPARAM>(node);
+  insert.item.iImage = IconOf(absolute, false);
+  insert.item.iSelectedImage = IconOf(absolute, true);
+  insert.item.cChildren = I_CHILDRENCALLBACK;
+  return TreeView_InsertItem(Handle(), &insert);
+}
+
+void Win32FolderTree::FillChildren(HTREEITEM item) {
+  Node* node = NodeOf(item);
+  if (!node || node->filled) return;
+  node->filled = true;
+  ComPtr<IShellFolder> folder = BindFolder(node->absolute);
+  if (!folder) return;
+  ComPtr<IEnumIDList> children;
+  if (folder->EnumObjects(Handle(), SHCONTF_FOLDERS, children.Put()) != S_OK || !children) return;
+  LPITEMIDLIST child = nullptr;
+  ULONG fetched = 0;
+  while (children->Next(1, &child, &fetched) == S_OK && fetched == 1) {
+    STRRET value{};
+    std::wstring label;
+    if (SUCCEEDED(folder->GetDisplayNameOf(child, SHGDN_INFOLDER, &value)))
+      label = TakeString(value, child);
+    LPITEMIDLIST absolute = ILCombine(node->absolute, child);
+    CoTaskMemFree(child);
+    if (absolute) Insert(item, absolute, label);
+  }
+}
+
+Win32FolderTree::Node* Win32FolderTree::NodeOf(HTREEITEM item) const {
+  if (!item) return nullptr;
+  TVITEMW data{};
+  data.mask = TVIF_PARAM;
+  data.hItem = item;
+  if (!TreeView_GetItem(Handle(), &data)) return nullptr;
+  return reinterpret_cast<Node*>(data.lParam);
+}
+
+std::optional<PathName> Win32FolderTree::SelectedPath() const {
+  if (!Handle()) return std::nullopt;
+  Node* node = NodeOf(TreeView_GetSelection(Handle()));
+  if (!node) return std::nullopt;
+  std::wstring name = NameOf(node->absolute, SHGDN_FORPARSING);
+  // A folder without a file-system path ("::{CLSID}") goes by its display name.
+  if (name.rfind(L"::{", 0) == 0) name = NameOf(node->absolute, SHGDN_NORMAL);
+  return NameFromWide(name);
+}
+
+void Win32FolderTree::SelectUnderCursor() {
+  TVHITTESTINFO hit{};
+  GetCursorPos(&hit.pt);
+  ScreenToClient(Handle(), &hit.pt);
+  HTREEITEM item = TreeView_HitTest(Handle(), &hit);
+  if (item && (hit.flags & TVHT_ONITEM)) TreeView_SelectItem(Handle(), item);
+}
+
+LRESULT Win32FolderTree::Notify(NMHDR& header) {
+  switch (header.code) {
+    case TVN_ITEMEXPANDINGW: {
+      auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
+      if (change.action & TVE_EXPAND) FillChildren(change.itemNew.hItem);
+      return FALSE;
+    }
+    case TVN_GETDISPINFOW: {
+      // Whether a node shows an expand button: ask the shell once, when it is drawn.
+      auto& info = reinterpret_cast<NMTVDISPINFOW&>(header);
+      if (info.item.mask & TVIF_CHILDREN) {
+        Node* node = reinterpret_cast<Node*>(info.item.lParam);
+        ComPtr<IShellFolder> folder = node ? BindFolder(node->absolute) : ComPtr<IShellFolder>();
+        ComPtr<IEnumIDList> children;
+        LPITEMIDLIST child = nullptr;
+        ULONG fetched = 0;
+        info.item.cChildren = 0;
+        if (folder && folder->EnumObjects(Handle(), SHCONTF_FOLDERS, children.Put()) == S_OK &&
+            children && children->Next(1, &child, &fetched) == S_OK && fetched == 1) {
+          info.item.cChildren = 1;
+          CoTaskMemFree(child);
+        }
+        TVITEMW update{};
+        update.mask = TVIF_CHILDREN | TVIF_HANDLE;
+        update.hItem = info.item.hItem;
+        update.cChildren = info.item.cChildren;
+        TreeView_SetItem(Handle(), &update);
+      }
+      return 0;
+    }
+    case NM_RCLICK:
+      SelectUnderCursor();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,73 @@
+// Subclassing of a form's child windows, so the form learns of every focus change and the
+// hand cursor shows over the buttons that want it.
+#include "platform/win32/form_control.h"
+
+#include "platform/win32/form.h"
+
+namespace platform::win32 {
+namespace {
+constexpr wchar_t kControlProperty[] = L"OtopiccoFormControl";
+}
+
+FormControl::FormControl(Win32Form& form, HWND window, bool hand_cursor)
+    : form_(&form), window_(window), original_(nullptr), hand_cursor_(hand_cursor) {
+  if (!window_) return;
+  SetPropW(window_, kControlProperty, this);
+  original_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+  form_->AddControl(*this);
+}
+
+FormControl::~FormControl() { DestroyControlWindow(); }
+
+void FormControl::DestroyControlWindow() {
+  if (form_) {
+    form_->RemoveControl(*this);
+    form_ = nullptr;
+  }
+  if (window_) {
+    HWND window = window_;
+    DestroyWindow(window);  // WM_NCDESTROY clears window_
+    window_ = nullptr;
+  }
+}
+
+void FormControl::Detach() { form_ = nullptr; }
+
+bool FormControl::CanFocus(bool tab_stop_needed) const {
+  if (!window_) return false;
+  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+  // The control's own flag, not IsWindowVisible: a form that is just being shown activates
+  // before all of its children count as visible.
+  if ((style & WS_VISIBLE) == 0 || (style & WS_DISABLED) != 0) return false;
+  return !tab_stop_needed || (style & WS_TABSTOP) != 0;
+}
+
+LRESULT CALLBACK FormControl::SubclassProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+  auto* self = static_cast<FormControl*>(GetPropW(window, kControlProperty));
+  if (!self) return DefWindowProcW(window, message, w, l);
+  const WNDPROC original = self->original_;
+  switch (message) {
+    case WM_SETFOCUS: {
+      const LRESULT result = CallWindowProcW(original, window, message, w, l);
+      if (self->form_) self->form_->ControlFocused(*self);
+      return result;
+    }
+    case WM_SETCURSOR:
+      if (self->hand_cursor_ && LOWORD(l) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+      RemovePropW(window, kControlProperty);
+      self->window_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcW(original, window, message, w, l);
+}
+
+}  // namespace platform::win32
