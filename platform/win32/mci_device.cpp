@@ -108,8 +108,8 @@ void MciMediaDevice::Stop() {
   RequireDevice();
   // Wine 8 quirk: MCI_STOP on an MP3 rewinds it (the position reads 0 afterwards and the next
   // MCI_PLAY starts from the beginning), while Windows keeps the position. Its MCI_SEEK cannot
-  // go to a position (only to the start), and MCI_PLAY after MCI_PAUSE starts anew as well. A stopped song must resume where it stopped on both, so the position is
-  // noted here and the next Play starts from it when the device has lost it.
+  // go to a position (only to the start), and MCI_PLAY after MCI_PAUSE starts anew as well.
+  // A stopped song must resume where it stopped on both, so the position is noted here and the next Play starts from it when the device has lost it.
   DWORD_PTR position = 0;
   has_resume_point_ = Status(MCI_STATUS_POSITION, position);
   resume_point_ = position;
