@@ -73,7 +73,9 @@ class TMp3Form : private platform::FormEvents {
   int32_t MaxIndex = 0;
   player::SongTable MusicFiles;
   std::vector<std::unique_ptr<platform::PushButton>> SongButtons;
-  int32_t LastPlayed = 0;
+  // -1 from the start, not only from the end of start-up: when start-up is cut short by an error
+  // the first click must still open its song.
+  int32_t LastPlayed = -1;
   int32_t CurrentIndex = 0;
 
  private:
