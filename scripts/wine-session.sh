@@ -85,7 +85,7 @@ ws_prefix_write_settings() {
 }
 
 ws_prefix_create() {
-  local for_tests=$1
+  local for_tests=${1:-}
   [[ -n $WS_DIR ]] || ws_die "ws_prefix_create needs ws_start first"
   if [[ -d $WS_PREFIX ]]; then
     # Only ever delete a Wine prefix (or an empty folder), whatever OTOPICCO_WINE_PREFIX says.
@@ -261,7 +261,7 @@ ws_stop() {
   done
   WS_PULSE_PID= WS_XVFB_PID=
   if [[ -n $WS_DIR ]]; then
-    if [[ $WS_KEEP == 1 || $rc != 0 ]]; then
+    if [[ ${WS_KEEP:-0} == 1 || $rc != 0 ]]; then
       ws_log "logs kept in $WS_DIR"
     else
       rm -rf "$WS_DIR"

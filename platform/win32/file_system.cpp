@@ -8,34 +8,24 @@
 namespace platform::win32 {
 namespace {
 
-// Closes a search however the visit ends, also when it raises.
-class SearchHandle {
+// Closes a search or a file however the work on it ends, also when a visit raises.
+template <BOOL(WINAPI* kClose)(HANDLE)>
+class ScopedHandle {
  public:
-  explicit SearchHandle(HANDLE handle) : handle_(handle) {}
-  ~SearchHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+  ~ScopedHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) kClose(handle_);
   }
-  SearchHandle(const SearchHandle&) = delete;
-  SearchHandle& operator=(const SearchHandle&) = delete;
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
   HANDLE get() const { return handle_; }
 
  private:
   HANDLE handle_;
 };
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
+using SearchHandle = ScopedHandle<FindClose>;
+using FileHandle = ScopedHandle<CloseHandle>;
 
 }  // namespace
 

@@ -9,6 +9,7 @@ E2E_EXE=${OTOPICCO_EXE:-$WS_REPO/build/win64/otopicco.exe}
 E2E_EXE_NAME=otopicco.exe
 E2E_SPEECH_LOG=
 E2E_CASE=
+E2E_CASE_COUNT=0
 
 TAB=$'\t'
 NO_SPEECH_ENGINE="対応している音声合成エンジンがありません。"
