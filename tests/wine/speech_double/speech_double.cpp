@@ -17,6 +17,7 @@
 #include <ole2.h>
 
 #include <string>
+#include "../report_text.h"
 
 namespace {
 
@@ -38,28 +39,6 @@ std::wstring Env(const wchar_t* name) {
 }
 
 bool ShouldFail(const wchar_t* event) { return Env(L"OTOPICCO_SPEECH_FAIL") == event; }
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 // Comparable with the host's clock: Wine reads the system time from the Unix real-time clock.
 unsigned long long UnixMicroseconds() {
