@@ -1,6 +1,6 @@
-# A mouse press on a song button that has not got the focus: the focus moves to it first, so the
-# song is framed and announced, and the click that follows on release plays it; the announcement
-# and the song are heard together.
+# Clicks other than Enter. A mouse press on a song button that has not got the focus moves the
+# focus to it first, so the song is announced, and the click that follows on release plays it;
+# the announcement and the song are heard together. Space clicks the focused song on key-up.
 source "$(dirname "$0")/playback_lib.sh"
 
 # click_song INDEX: the mouse on the middle of song button INDEX (zero-based).
@@ -31,5 +31,16 @@ e2e_expect_eq "speech events" "silence speak${TAB}3 $title" "$(e2e_speech_events
 pb_wait_focus 2
 pb_wait_class "$tone" 10 "the clicked song"
 pb_no_box || e2e_fail "the click gave a box: $E2E_BOX"
-e2e_close_main
 e2e_pass "the press announced song 3 and the release played it"
+
+e2e_case "space plays on key-up"
+pb_stop_key
+pb_wait_class silent 5 "keypad minus"
+ws_key Up
+pb_wait_focus 1
+xdotool keydown space
+pb_stays silent 1 "Space held down"
+xdotool keyup space
+pb_wait_class "$(ws_field text "${E2E_BUTTONS[1]}" | grep -q three && echo 880 || echo 440)" 10 "Space released"
+e2e_close_main
+e2e_pass "nothing while Space was held; song 2 played when it was released"
