@@ -188,8 +188,11 @@ e2e_wait_main() {
   fi
 }
 
+e2e_post_close() { ws_inspect close "$E2E_MAIN_HWND" >/dev/null; }
+
 e2e_close_main() {
-  ws_inspect close "$E2E_MAIN_HWND" >/dev/null || e2e_fail "cannot close the player window"
+  # Starting inspect.exe can fail now and then on a loaded machine: ask again until it gets there.
+  ws_wait 10 "the close request" e2e_post_close || e2e_fail "cannot close the player window"
   e2e_expect_clean_exit
 }
 
