@@ -86,7 +86,7 @@ player_window=
 player_rect=
 player_or_box_shown() {
   local line
-  line=$(ws_inspect boxes 2>/dev/null | grep -F 'exe=otopicco.exe' | head -n 1) || true
+  line=$(ws_probe boxes 2>/dev/null | grep -F 'exe=otopicco.exe' | head -n 1) || true
   if [[ -n $line ]]; then
     first_box=$line
     return 0
@@ -96,7 +96,7 @@ player_or_box_shown() {
 
 player_shown() {
   local line
-  line=$(ws_inspect windows 2>/dev/null | grep -F 'exe=otopicco.exe' | grep -F $'title=Otopicco♪\t' |
+  line=$(ws_probe windows 2>/dev/null | grep -F 'exe=otopicco.exe' | grep -F $'title=Otopicco♪\t' |
     grep -F $'\tvisible=1' | head -n 1) || true
   [[ -n $line ]] || return 1
   player_window=$(ws_field hwnd "$line")
@@ -105,7 +105,7 @@ player_shown() {
 
 # Painted: the window's yellow shows beside the song buttons.
 player_painted() {
-  ws_inspect clientpixel "$player_window" 5 30 2>/dev/null | grep -q 'rgb=FFFF00'
+  ws_probe clientpixel "$player_window" 5 30 2>/dev/null | grep -q 'rgb=FFFF00'
 }
 
 # Keeps the program's output, then stops the servers, Wine and the player. The session's cleanup
@@ -136,7 +136,7 @@ run_headless() {
     say "the player says: $(ws_field text "$first_box") (screenshot: $demo/screenshot-message.png)"
     [[ $first_box == *対応している音声合成エンジンがありません* ]] || fail "the demo did not expect that message"
     # Only here, with nobody to press it, does the demo press OK itself.
-    session ws_inspect press "$(ws_field hwnd "$first_box")" >/dev/null || fail "cannot press OK"
+    session ws_probe press "$(ws_field hwnd "$first_box")" >/dev/null || fail "cannot press OK"
     session ws_wait 30 "the player window" player_shown || fail "no player window after the message"
   fi
   session ws_wait 20 "the player window to be drawn" player_painted || true

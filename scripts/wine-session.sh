@@ -9,7 +9,7 @@
 #   ws_start                         X server, sound server, wineserver; installs the cleanup trap
 #   ws_launch DIR EXE                start EXE (a Unix path) with DIR as its working directory
 #   ws_program_running / ws_program_wait_exit SECONDS   (the exit code lands in WS_PROGRAM_RC)
-#   ws_inspect ARGS...               run inspect.exe in the prefix, print its lines
+#   ws_probe ARGS...               run probe.exe in the prefix, print its lines
 #   ws_wait SECONDS WHAT CMD...      poll CMD until it succeeds; fail after SECONDS
 #   ws_record_start FILE / ws_record_stop   record what the program plays (16-bit mono WAV,
 #                                    44.1 kHz; WS_RECORD_READY is the host time of its data start)
@@ -18,13 +18,13 @@
 #   ws_speech_register / ws_speech_unregister   the speech double, only in a test prefix
 #   ws_stop                          what the trap runs
 #
-# Settings (environment): OTOPICCO_WINE_PREFIX (the prefix), OTOPICCO_INSPECT_DIR (the folder with
-# inspect.exe and inspect_hook.dll), OTOPICCO_SPEECH_DOUBLE (speech_double.dll), WS_KEEP=1 keeps
+# Settings (environment): OTOPICCO_WINE_PREFIX (the prefix), OTOPICCO_PROBE_DIR (the folder with
+# probe.exe and probe_hook.dll), OTOPICCO_SPEECH_DOUBLE (speech_double.dll), WS_KEEP=1 keeps
 # the session folder with its logs.
 
 WS_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 WS_PREFIX=${OTOPICCO_WINE_PREFIX:-$WS_REPO/build/win64/wine-prefix}
-WS_INSPECT_DIR=${OTOPICCO_INSPECT_DIR:-$WS_REPO/build/win64/tests/wine/inspect}
+WS_PROBE_DIR=${OTOPICCO_PROBE_DIR:-$WS_REPO/build/win64/tests/wine/probe}
 WS_SPEECH_DOUBLE=${OTOPICCO_SPEECH_DOUBLE:-$WS_REPO/build/win64/tests/wine/speech_double/speech_double.dll}
 WS_DESKTOP=otopicco
 WS_SCREEN=1600x1600
@@ -79,7 +79,7 @@ ws_prefix_write_settings() {
   # Every process of the prefix joins one virtual desktop: there is no window manager under
   # Xvfb, and the desktop activates windows and gives focus the way Windows does. Set here rather
   # than by `wine explorer /desktop=NAME,SIZE program.exe`, whose wine command is explorer's: it
-  # never returns the program's exit code. inspect.exe joins the same desktop this way too.
+  # never returns the program's exit code. probe.exe joins the same desktop this way too.
   ws_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$WS_DESKTOP" /f || return 1
   ws_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$WS_DESKTOP" /d "$WS_SCREEN" /f || return 1
 }
@@ -161,7 +161,7 @@ ws_start() {
   trap 'exit 130' INT TERM
   ws_start_xvfb || ws_die "cannot start Xvfb (see $WS_DIR/xvfb.log)"
   ws_start_pulse || ws_die "cannot start PulseAudio (see $WS_DIR/pulse.log)"
-  # A persistent wineserver: the prefix stays up between the short inspect runs.
+  # A persistent wineserver: the prefix stays up between the short probe.exe runs.
   if [[ -d $WS_PREFIX ]]; then wineserver -p {WS_LOCK_FD}>&-; fi
   ws_log "session $WS_DIR on DISPLAY=$DISPLAY"
 }
@@ -187,10 +187,10 @@ ws_program_wait_exit() {
   return 0
 }
 
-ws_inspect() {
+ws_probe() {
   local out rc
-  out=$(mktemp "$WS_DIR/inspect.XXXXXX") || return 1
-  wine "$WS_INSPECT_DIR/inspect.exe" "$@" >"$out" 2>>"$WS_DIR/wine.log"
+  out=$(mktemp "$WS_DIR/probe.XXXXXX") || return 1
+  wine "$WS_PROBE_DIR/probe.exe" "$@" >"$out" 2>>"$WS_DIR/wine.log"
   rc=$?
   cat "$out"
   rm -f "$out"

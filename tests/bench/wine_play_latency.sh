@@ -23,7 +23,7 @@
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 REPO=$(cd "$HERE/../.." && pwd)
 export OTOPICCO_WINE_PREFIX=${OTOPICCO_WINE_PREFIX:-$REPO/build/win64/bench-prefix}
-export OTOPICCO_INSPECT_DIR=${OTOPICCO_INSPECT_DIR:-$REPO/build/win64/tests/wine/inspect}
+export OTOPICCO_PROBE_DIR=${OTOPICCO_PROBE_DIR:-$REPO/build/win64/tests/wine/probe}
 MINIMAL=${OTOPICCO_MCI_MINIMAL:-$REPO/build/win64/tests/wine/mci_minimal/mci_minimal.exe}
 REPS=${REPS:-10}
 ROUNDS=${ROUNDS:-2}
@@ -105,9 +105,9 @@ player_block() {
 }
 
 minimal_shown() {
-  MIN_HWND=$(ws_inspect windows | grep "${TAB}exe=mci_minimal.exe\$" | grep "${TAB}visible=1${TAB}" | head -n 1)
+  MIN_HWND=$(ws_probe windows | grep "${TAB}exe=mci_minimal.exe\$" | grep "${TAB}visible=1${TAB}" | head -n 1)
   MIN_HWND=$(ws_field hwnd "$MIN_HWND")
-  [[ -n $MIN_HWND ]] && [[ $(ws_field active "$(ws_inspect focus "$MIN_HWND")") == "$MIN_HWND" ]]
+  [[ -n $MIN_HWND ]] && [[ $(ws_field active "$(ws_probe focus "$MIN_HWND")") == "$MIN_HWND" ]]
 }
 
 minimal_block() {
@@ -122,7 +122,7 @@ minimal_block() {
     MINIMAL_MS+=("$d")
     echo "minimal $d ms"
   done
-  ws_inspect close "$MIN_HWND" >/dev/null
+  ws_probe close "$MIN_HWND" >/dev/null
   ws_program_wait_exit 20 || e2e_fail "the minimal program did not end"
 }
 

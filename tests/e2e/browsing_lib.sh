@@ -57,7 +57,7 @@ br_band_points() {
 br_frames() {
   local i points=() out
   for ((i = 0; i < BR_COUNT; i++)); do points+=($(br_band_points "$i")); done
-  out=$(ws_inspect clientpixel "$E2E_MAIN_HWND" "${points[@]}") || return 1
+  out=$(ws_probe clientpixel "$E2E_MAIN_HWND" "${points[@]}") || return 1
   local -a rgb
   mapfile -t rgb < <(printf '%s\n' "$out" | sed -n 's/.*rgb=//p')
   local words=() sides
@@ -99,7 +99,7 @@ br_expect_frames() { e2e_expect_eq "frames" "$(br_frames_blue_at "$@")" "$(br_fr
 # The song (1-based) whose button has the keyboard focus, 0 for none.
 br_focused_song() {
   local focus i
-  focus=$(ws_field focus "$(ws_inspect focus "$E2E_MAIN_HWND")")
+  focus=$(ws_field focus "$(ws_probe focus "$E2E_MAIN_HWND")")
   for i in "${!E2E_BUTTONS[@]}"; do
     [[ $(ws_field hwnd "${E2E_BUTTONS[$i]}") == "$focus" ]] && { echo $((i + 1)); return; }
   done
@@ -110,7 +110,7 @@ br_focus_is() { [[ $(br_focused_song) == "$1" ]]; }
 br_wait_focus() { ws_wait 10 "the focus on song $1" br_focus_is "$1" || e2e_fail "the focus is on song $(br_focused_song), not $1"; }
 
 # The player window is the active window of the desktop.
-br_main_active() { [[ $(ws_field active "$(ws_inspect focus "$E2E_MAIN_HWND")") == "$E2E_MAIN_HWND" ]]; }
+br_main_active() { [[ $(ws_field active "$(ws_probe focus "$E2E_MAIN_HWND")") == "$E2E_MAIN_HWND" ]]; }
 
 br_numlock() {
   numlockx "$1" || e2e_fail "numlockx $1 failed"
@@ -119,10 +119,10 @@ br_numlock() {
 # br_stranger_open: Wine's notepad, placed over the whole player window, becomes the active
 # window; its handle lands in BR_STRANGER.
 br_stranger_found() {
-  BR_STRANGER=$(ws_inspect windows | grep "${TAB}exe=notepad.exe\$" | grep "${TAB}visible=1${TAB}" | grep -v "${TAB}class=IME${TAB}" | head -n 1)
+  BR_STRANGER=$(ws_probe windows | grep "${TAB}exe=notepad.exe\$" | grep "${TAB}visible=1${TAB}" | grep -v "${TAB}class=IME${TAB}" | head -n 1)
   [[ -n $BR_STRANGER ]]
 }
-br_stranger_active() { [[ $(ws_field active "$(ws_inspect focus "$(ws_field hwnd "$BR_STRANGER")")") == "$(ws_field hwnd "$BR_STRANGER")" ]]; }
+br_stranger_active() { [[ $(ws_field active "$(ws_probe focus "$(ws_field hwnd "$BR_STRANGER")")") == "$(ws_field hwnd "$BR_STRANGER")" ]]; }
 
 br_stranger_open() {
   local key='HKCU\Software\Microsoft\Notepad'
@@ -138,7 +138,7 @@ br_stranger_open() {
 }
 
 br_stranger_close() {
-  ws_inspect close "$(ws_field hwnd "$BR_STRANGER")" >/dev/null || e2e_fail "cannot close notepad"
+  ws_probe close "$(ws_field hwnd "$BR_STRANGER")" >/dev/null || e2e_fail "cannot close notepad"
   wait "$BR_STRANGER_PID" 2>/dev/null
   BR_STRANGER_PID=
 }
@@ -148,7 +148,7 @@ br_stranger_close() {
 # would be lost until something is clicked.
 br_come_back() {
   local outer
-  outer=$(ws_field outer "$(ws_inspect rect "$E2E_MAIN_HWND")") || e2e_fail "cannot read the player's rectangle"
+  outer=$(ws_field outer "$(ws_probe rect "$E2E_MAIN_HWND")") || e2e_fail "cannot read the player's rectangle"
   IFS=, read -r left top _ _ <<<"$outer"
   xdotool mousemove $((left + 100)) $((top + 10)) click 1 || e2e_fail "xdotool click failed"
   ws_wait 10 "the player active again" br_main_active || e2e_fail "the player did not become active"

@@ -1,5 +1,5 @@
 # Shared steps of the end-to-end tests: a Wine session, song folders made of short tones, the
-# player's windows and message boxes as inspect.exe reads them, and the speech double's log.
+# player's windows and message boxes as probe.exe reads them, and the speech double's log.
 # Sourced by every test script; see scripts/wine-session.sh for the session itself.
 
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -30,7 +30,7 @@ e2e_fail() {
       tail -n 20 "$WS_DIR/program.log" >&2
     fi
     echo "--- windows" >&2
-    ws_inspect windows 2>/dev/null | grep -v 'class=IME' >&2
+    ws_probe windows 2>/dev/null | grep -v 'class=IME' >&2
     ws_screenshot "$WS_DIR/failure.png" && echo "screenshot: $WS_DIR/failure.png" >&2
   fi
   exit 1
@@ -105,12 +105,12 @@ e2e_launch() {
 }
 
 # Top-level windows of the program (Wine's IME helper windows left out).
-e2e_windows() { ws_inspect windows | grep "${TAB}exe=$E2E_EXE_NAME\$" | grep -v "${TAB}class=IME${TAB}"; }
+e2e_windows() { ws_probe windows | grep "${TAB}exe=$E2E_EXE_NAME\$" | grep -v "${TAB}class=IME${TAB}"; }
 e2e_visible_windows() { e2e_windows | grep "${TAB}visible=1${TAB}"; }
 
 # The first visible message box of the program, into E2E_BOX.
 e2e_box_shown() {
-  E2E_BOX=$(ws_inspect boxes | grep "${TAB}exe=$E2E_EXE_NAME\$" | head -n 1)
+  E2E_BOX=$(ws_probe boxes | grep "${TAB}exe=$E2E_EXE_NAME\$" | head -n 1)
   [[ -n $E2E_BOX ]]
 }
 
@@ -119,7 +119,7 @@ e2e_wait_box() {
   E2E_BOX_HWND=$(ws_field hwnd "$E2E_BOX")
 }
 
-e2e_box_gone() { ! ws_inspect boxes | grep -q "hwnd=$1${TAB}"; }
+e2e_box_gone() { ! ws_probe boxes | grep -q "hwnd=$1${TAB}"; }
 
 # e2e_expect_box TITLE TEXT ICON(0|1): the box shown now, then press its OK.
 e2e_expect_box() {
@@ -132,7 +132,7 @@ e2e_expect_box() {
 }
 
 e2e_press_box() {
-  ws_inspect press "$E2E_BOX_HWND" >/dev/null || e2e_fail "cannot press OK"
+  ws_probe press "$E2E_BOX_HWND" >/dev/null || e2e_fail "cannot press OK"
   ws_wait 10 "the box to close" e2e_box_gone "$E2E_BOX_HWND" || e2e_fail "the box stayed after OK"
 }
 
@@ -166,7 +166,7 @@ e2e_main_shown() {
 
 # Song buttons of the player window, in tab order, into the array E2E_BUTTONS.
 e2e_read_buttons() {
-  mapfile -t E2E_BUTTONS < <(ws_inspect children "$E2E_MAIN_HWND" | grep "${TAB}class=Button${TAB}")
+  mapfile -t E2E_BUTTONS < <(ws_probe children "$E2E_MAIN_HWND" | grep "${TAB}class=Button${TAB}")
 }
 
 e2e_buttons_count_is() {
@@ -188,10 +188,10 @@ e2e_wait_main() {
   fi
 }
 
-e2e_post_close() { ws_inspect close "$E2E_MAIN_HWND" >/dev/null; }
+e2e_post_close() { ws_probe close "$E2E_MAIN_HWND" >/dev/null; }
 
 e2e_close_main() {
-  # Starting inspect.exe can fail now and then on a loaded machine: ask again until it gets there.
+  # Starting probe.exe can fail now and then on a loaded machine: ask again until it gets there.
   ws_wait 10 "the close request" e2e_post_close || e2e_fail "cannot close the player window"
   e2e_expect_clean_exit
 }
@@ -269,7 +269,7 @@ e2e_expect_button_layout() {
 # The song button font: "ＭＳ ゴシック", 16 points (21 pixels at 96 dpi), bold, Shift-JIS.
 e2e_expect_button_font() {
   local line=$1 font
-  font=$(ws_inspect font "$(ws_field hwnd "$line")") || e2e_fail "cannot read the font of [$line]: $font"
+  font=$(ws_probe font "$(ws_field hwnd "$line")") || e2e_fail "cannot read the font of [$line]: $font"
   e2e_expect_eq "button font" "ＭＳ ゴシック 96 -21 700 128" \
     "$(ws_field face "$font") $(ws_field dpi "$font") $(ws_field height "$font") $(ws_field weight "$font") $(ws_field charset "$font")"
 }

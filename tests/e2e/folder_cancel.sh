@@ -30,7 +30,7 @@ fd_leave_unchanged() {
 # The close box sits at the right end of the title bar, above the client area.
 fd_click_close_box() {
   local rect outer origin
-  rect=$(ws_inspect rect "$FD_DIALOG_HWND")
+  rect=$(ws_probe rect "$FD_DIALOG_HWND")
   outer=$(ws_field outer "$rect")
   origin=$(ws_field client_origin "$rect")
   local right top client_top

@@ -26,10 +26,10 @@ fd_open_while_playing
 
 # The first opening: the dialog's frame and buttons, and the folder that holds the program as the
 # tree's only root, expanded one level and selected.
-e2e_expect_eq "dialog client size" 298x341 "$(ws_field client_size "$(ws_inspect rect "$FD_DIALOG_HWND")")"
+e2e_expect_eq "dialog client size" 298x341 "$(ws_field client_size "$(ws_probe rect "$FD_DIALOG_HWND")")"
 e2e_expect_eq "dialog buttons" "デスクットプ ＯＫ キャンセル" \
   "$(for b in "${FD_BUTTONS[@]}"; do ws_field text "$b"; echo; done | paste -sd ' ')"
-e2e_expect_eq "focus in the dialog" "$FD_TREE_HWND" "$(ws_field focus "$(ws_inspect focus "$FD_DIALOG_HWND")")"
+e2e_expect_eq "focus in the dialog" "$FD_TREE_HWND" "$(ws_field focus "$(ws_probe focus "$FD_DIALOG_HWND")")"
 tree=$(fd_tree)
 e2e_expect_eq "the root node" "0 $(basename "$E2E_CASE_DIR") 1 1 4" "$(head -n 1 <<<"$tree")"
 e2e_expect_eq "the root's child nodes" "$(printf '%s\n' five music two "$wide_name" | sort)" \

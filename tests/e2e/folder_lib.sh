@@ -34,8 +34,8 @@ fd_dialog_shown() { FD_DIALOG=$(fd_dialog_line) && [[ -n $FD_DIALOG ]]; }
 fd_dialog_hidden() { [[ -z $(fd_dialog_line) ]]; }
 
 # The active window of the player's thread is HWND.
-fd_active_is() { [[ $(ws_field active "$(ws_inspect focus "$E2E_MAIN_HWND")") == "$1" ]]; }
-fd_focus_is() { [[ $(ws_field focus "$(ws_inspect focus "$E2E_MAIN_HWND")") == "$1" ]]; }
+fd_active_is() { [[ $(ws_field active "$(ws_probe focus "$E2E_MAIN_HWND")") == "$1" ]]; }
+fd_focus_is() { [[ $(ws_field focus "$(ws_probe focus "$E2E_MAIN_HWND")") == "$1" ]]; }
 
 # fd_open: Ctrl+O in the player; waits until the dialog is shown and active (keys typed before
 # that can be lost), and reads its controls into FD_DIALOG_HWND, FD_TREE_HWND and FD_BUTTONS.
@@ -46,7 +46,7 @@ fd_open() {
   ws_wait 10 "the folder dialog to be active" fd_active_is "$FD_DIALOG_HWND" ||
     e2e_fail "the folder dialog is shown but not active"
   local controls
-  controls=$(ws_inspect children "$FD_DIALOG_HWND")
+  controls=$(ws_probe children "$FD_DIALOG_HWND")
   FD_TREE_HWND=$(ws_field hwnd "$(grep "${TAB}class=SysTreeView32${TAB}" <<<"$controls" | head -n 1)")
   [[ -n $FD_TREE_HWND ]] || e2e_fail "the folder dialog has no folder tree: $controls"
   mapfile -t FD_BUTTONS < <(grep "${TAB}class=Button${TAB}" <<<"$controls")
@@ -54,7 +54,7 @@ fd_open() {
 }
 
 # The tree's nodes as "depth text selected expanded children" lines, display order.
-fd_tree_full() { ws_inspect tree "$FD_TREE_HWND" | grep "^node${TAB}"; }
+fd_tree_full() { ws_probe tree "$FD_TREE_HWND" | grep "^node${TAB}"; }
 fd_tree() {
   local line
   while IFS= read -r line; do
@@ -72,7 +72,7 @@ fd_selected_is() { [[ $(fd_selected_text) == "$1" ]]; }
 fd_focus_tree() {
   local i before
   for ((i = 0; i < 4; i++)); do
-    before=$(ws_field focus "$(ws_inspect focus "$FD_DIALOG_HWND")")
+    before=$(ws_field focus "$(ws_probe focus "$FD_DIALOG_HWND")")
     [[ $before == "$FD_TREE_HWND" ]] && return 0
     ws_key Tab
     ws_wait 5 "the focus to leave $before" eval '! fd_focus_is "$before"' || break
@@ -100,7 +100,7 @@ fd_select() {
 # fd_click_dialog X Y: a mouse click at client coordinates of the dialog.
 fd_click_dialog() {
   local origin
-  origin=$(ws_field client_origin "$(ws_inspect rect "$FD_DIALOG_HWND")")
+  origin=$(ws_field client_origin "$(ws_probe rect "$FD_DIALOG_HWND")")
   xdotool mousemove $((${origin%,*} + $1)) $((${origin#*,} + $2)) click 1
 }
 
@@ -132,7 +132,7 @@ fd_expect_rebuilt() {
   e2e_match_captions "$@"
   e2e_expect_button_layout
   e2e_expect_eq "player window size after OK" "320x$((60 * (n - 1) + 180))" \
-    "$(ws_field outer_size "$(ws_inspect rect "$E2E_MAIN_HWND")")"
+    "$(ws_field outer_size "$(ws_probe rect "$E2E_MAIN_HWND")")"
   ws_wait 10 "the player to be active" fd_active_is "$E2E_MAIN_HWND" ||
     e2e_fail "the player window is not active after OK"
   pb_wait_focus 0

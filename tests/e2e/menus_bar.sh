@@ -7,7 +7,7 @@ e2e_begin speech
 
 e2e_case "menu bar"
 mn_start speech
-menu=$(ws_inspect menu "$E2E_MAIN_HWND") || e2e_fail "cannot read the menu bar: $menu"
+menu=$(ws_probe menu "$E2E_MAIN_HWND") || e2e_fail "cannot read the menu bar: $menu"
 items=$(printf '%s\n' "$menu" | grep '^item' | while IFS= read -r line; do
   printf '%s|%s|%s|%s|%s\n' "$(ws_field depth "$line")" "$(ws_field text "$line")" \
     "$(ws_field submenu "$line")" "$(ws_field separator "$line")" "$(ws_field disabled "$line")"
@@ -32,7 +32,7 @@ ws_key ctrl+s
 ws_key Down
 mn_second_announced() { e2e_speech_events | grep -qF "speak${TAB}$(e2e_announcement 2 "${E2E_SONG_NAMES[1]}")"; }
 ws_wait 15 "song 2's announcement" mn_second_announced || e2e_fail "Down after Ctrl+S did not announce song 2"
-mn_no_box || e2e_fail "Ctrl+S showed a box: $(ws_inspect boxes)"
+mn_no_box || e2e_fail "Ctrl+S showed a box: $(ws_probe boxes)"
 ws_program_running || e2e_fail "the program ended after Ctrl+S"
 e2e_expect_eq "speech after Ctrl+S and Down" \
   "$(printf 'silence\nspeak\t%s' "$(e2e_announcement 2 "${E2E_SONG_NAMES[1]}")")" \

@@ -70,7 +70,7 @@ e2e_expect_box "$MN_TITLE" "$MN_CANNOT_OPEN" 1
 e2e_press_box
 e2e_wait_main 2
 ws_wait 20 "song 1's announcement" mn_first_announced || e2e_fail "song 1 was not announced"
-mn_no_box || e2e_fail "a second box after the help file's: $(ws_inspect boxes)"
+mn_no_box || e2e_fail "a second box after the help file's: $(ws_probe boxes)"
 mn_open_help
 text=$(mn_memo_text)
 e2e_expect_eq "first line of the built-in help" "●Otopicco SAPI4版　Ver2.0 ヘルプ" "${text%%'\r\n'*}"

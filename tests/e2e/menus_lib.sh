@@ -1,6 +1,6 @@
 # Shared steps of the menu tests: a player started on two songs (with or without a help file of
 # our own), the menu bar driven from the keyboard the way a sighted adult uses it, the help window
-# and its text box as inspect.exe reads them, and the speech double's log around the end.
+# and its text box as probe.exe reads them, and the speech double's log around the end.
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 
 MN_SONGS=("one.mp3" "二曲目.mp3")
@@ -44,7 +44,7 @@ mn_start() {
   mn_wait_active "$E2E_MAIN_HWND" "the player window"
 }
 
-mn_is_active() { [[ $(ws_field active "$(ws_inspect focus "$1")") == "$1" ]]; }
+mn_is_active() { [[ $(ws_field active "$(ws_probe focus "$1")") == "$1" ]]; }
 
 mn_wait_active() {
   ws_wait 15 "$2 active" mn_is_active "$1" || e2e_fail "$2 did not become the active window"
@@ -60,7 +60,7 @@ mn_help_visible() { mn_find_help && [[ $(ws_field visible "$MN_HELP") == 1 ]]; }
 mn_help_hidden() { mn_find_help && [[ $(ws_field visible "$MN_HELP") == 0 ]]; }
 
 # A menu popup of Wine (class #32768) is showing.
-mn_popup_shown() { ws_inspect windows | grep "${TAB}class=#32768${TAB}" | grep -q "${TAB}visible=1${TAB}"; }
+mn_popup_shown() { ws_probe windows | grep "${TAB}class=#32768${TAB}" | grep -q "${TAB}visible=1${TAB}"; }
 
 # mn_menu ALT_KEY KEY...: opens a menu of the player's menu bar with Alt and its access key,
 # waits for its popup, then types the keys that choose the item.
@@ -83,7 +83,7 @@ mn_open_help() {
 # The help window's controls into MN_HELP_BUTTON and MN_HELP_MEMO (inspect lines).
 mn_read_help_controls() {
   local children
-  children=$(ws_inspect children "$MN_HELP_HWND") || e2e_fail "cannot read the help window's controls"
+  children=$(ws_probe children "$MN_HELP_HWND") || e2e_fail "cannot read the help window's controls"
   MN_HELP_BUTTON=$(printf '%s\n' "$children" | grep "${TAB}class=Button${TAB}" | head -n 1)
   MN_HELP_MEMO=$(printf '%s\n' "$children" | grep "${TAB}class=Edit${TAB}" | head -n 1)
   [[ -n $MN_HELP_BUTTON && -n $MN_HELP_MEMO ]] || e2e_fail "the help window lacks its button or text box: $children"
@@ -102,16 +102,16 @@ mn_expect_memo_lines() {
     e2e_fail "$what: expected [$expected], got [$actual]"
 }
 
-mn_focused() { ws_field focus "$(ws_inspect focus "$1")"; }
+mn_focused() { ws_field focus "$(ws_probe focus "$1")"; }
 
 # The caret of the memo as "start end".
 mn_selection() {
   local line
-  line=$(ws_inspect selection "$(ws_field hwnd "$MN_HELP_MEMO")") || e2e_fail "cannot read the text box's selection: $line"
+  line=$(ws_probe selection "$(ws_field hwnd "$MN_HELP_MEMO")") || e2e_fail "cannot read the text box's selection: $line"
   echo "$(ws_field start "$line") $(ws_field end "$line")"
 }
 
-mn_no_box() { ! ws_inspect boxes | grep -q "${TAB}exe=$E2E_EXE_NAME\$"; }
+mn_no_box() { ! ws_probe boxes | grep -q "${TAB}exe=$E2E_EXE_NAME\$"; }
 
 # The speech double's log ends with the one release of the control.
 mn_expect_release_once_last() {

@@ -6,7 +6,7 @@ source "$(dirname "$0")/playback_lib.sh"
 # click_song INDEX: the mouse on the middle of song button INDEX (zero-based).
 click_song() {
   local button=${E2E_BUTTONS[$1]} origin
-  origin=$(ws_field client_origin "$(ws_inspect rect "$E2E_MAIN_HWND")")
+  origin=$(ws_field client_origin "$(ws_probe rect "$E2E_MAIN_HWND")")
   xdotool mousemove $((${origin%,*} + $(ws_field left "$button") + $(ws_field width "$button") / 2)) \
     $((${origin#*,} + $(ws_field top "$button") + $(ws_field height "$button") / 2)) click 1
 }

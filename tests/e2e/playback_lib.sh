@@ -171,7 +171,7 @@ pb_begin() {
 }
 
 pb_focused_is() {
-  [[ $(ws_field focus "$(ws_inspect focus "$E2E_MAIN_HWND")") == "$(ws_field hwnd "${E2E_BUTTONS[$1]}")" ]]
+  [[ $(ws_field focus "$(ws_probe focus "$E2E_MAIN_HWND")") == "$(ws_field hwnd "${E2E_BUTTONS[$1]}")" ]]
 }
 
 # pb_wait_focus INDEX: the song button INDEX (zero-based, tab order) has the keyboard focus.
@@ -225,7 +225,7 @@ pb_button_of() {
 
 pb_current_focus() {
   local focus i
-  focus=$(ws_field focus "$(ws_inspect focus "$E2E_MAIN_HWND")")
+  focus=$(ws_field focus "$(ws_probe focus "$E2E_MAIN_HWND")")
   for i in "${!E2E_BUTTONS[@]}"; do
     [[ $(ws_field hwnd "${E2E_BUTTONS[$i]}") == "$focus" ]] && { echo "$i"; return 0; }
   done

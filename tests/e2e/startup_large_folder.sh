@@ -37,7 +37,7 @@ large=$(seconds_since "$start")
 count=${#E2E_BUTTONS[@]}
 awk -v s="$small" -v l="$large" 'BEGIN { exit !(l <= s + 3 && l <= 15) }' ||
   e2e_fail "start with $SONGS songs took ${large}s, with one song ${small}s"
-e2e_expect_eq "outer size" "320x$((60 * (count - 1) + 180))" "$(ws_field outer_size "$(ws_inspect rect "$E2E_MAIN_HWND")")"
+e2e_expect_eq "outer size" "320x$((60 * (count - 1) + 180))" "$(ws_field outer_size "$(ws_probe rect "$E2E_MAIN_HWND")")"
 e2e_expect_button_layout
 # Each caption names a song of the folder, each song at most once.
 declare -A seen

@@ -15,7 +15,7 @@ e2e_expect_box "otopicco" "$NO_SPEECH_ENGINE" 0
 e2e_press_box
 e2e_wait_main 3
 e2e_match_captions "${songs[@]}"
-ws_wait 10 "the focus on song 1" eval '[[ $(ws_field focus "$(ws_inspect focus "$E2E_MAIN_HWND")") == "$(ws_field hwnd "${E2E_BUTTONS[0]}")" ]]' ||
+ws_wait 10 "the focus on song 1" eval '[[ $(ws_field focus "$(ws_probe focus "$E2E_MAIN_HWND")") == "$(ws_field hwnd "${E2E_BUTTONS[0]}")" ]]' ||
   e2e_fail "song 1 did not get the focus"
 e2e_close_main
 e2e_expect_no_speech_log

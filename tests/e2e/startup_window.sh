@@ -35,7 +35,7 @@ expect_window() {
   style=$(ws_field style "$E2E_MAIN")
   e2e_expect_eq "sizing frame, maximise box, minimise box, system menu (0/1)" "0 0 1 1" \
     "$(((style >> 18) & 1)) $(((style >> 16) & 1)) $(((style >> 17) & 1)) $(((style >> 19) & 1))"
-  e2e_expect_eq "outer size" "320x$((60 * (count - 1) + 180))" "$(ws_field outer_size "$(ws_inspect rect "$E2E_MAIN_HWND")")"
+  e2e_expect_eq "outer size" "320x$((60 * (count - 1) + 180))" "$(ws_field outer_size "$(ws_probe rect "$E2E_MAIN_HWND")")"
   e2e_expect_button_layout
 }
 
@@ -54,9 +54,9 @@ e2e_match_captions "ABC.MP3"
 e2e_expect_button_font "${E2E_BUTTONS[0]}"
 expect_startup_speech 1
 # Left of the column the background shows; song 1 is framed in blue after its announcement.
-e2e_expect_eq "background left of the buttons" "FFFF00" "$(ws_field rgb "$(ws_inspect clientpixel "$E2E_MAIN_HWND" 4 30)")"
-e2e_expect_eq "frame left of song 1" "0000FF" "$(ws_field rgb "$(ws_inspect clientpixel "$E2E_MAIN_HWND" 14 30)")"
-focus=$(ws_inspect focus "$E2E_MAIN_HWND")
+e2e_expect_eq "background left of the buttons" "FFFF00" "$(ws_field rgb "$(ws_probe clientpixel "$E2E_MAIN_HWND" 4 30)")"
+e2e_expect_eq "frame left of song 1" "0000FF" "$(ws_field rgb "$(ws_probe clientpixel "$E2E_MAIN_HWND" 14 30)")"
+focus=$(ws_probe focus "$E2E_MAIN_HWND")
 e2e_expect_eq "focused control" "$(ws_field hwnd "${E2E_BUTTONS[0]}")" "$(ws_field focus "$focus")"
 finish_unchanged
 e2e_pass "window 320x180, caption [ 1 ABC + 17 blanks], speed then announcement"

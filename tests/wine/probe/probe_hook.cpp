@@ -1,13 +1,13 @@
-// Loaded by inspect.exe into the player's user-interface thread through a message hook. Under
+// Loaded by probe.exe into the player's user-interface thread through a message hook. Under
 // Wine a window's fonts and menus belong to its process, so only code running there can read
-// them. inspect.exe posts the registered message below to a window of that thread; the hook
+// them. probe.exe posts the registered message below to a window of that thread; the hook
 // answers through WM_COPYDATA to the reply window named in wParam and swallows the query.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
 
-#include "inspect_query.h"
+#include "probe_query.h"
 #include "../report_text.h"
 
 namespace {
@@ -83,16 +83,16 @@ void TreeReport(HWND tree, HTREEITEM item, int depth, std::string& out) {
 
 std::string Answer(HWND target, LPARAM kind) {
   switch (kind) {
-    case inspect_query::kFont:
+    case probe_query::kFont:
       return FontReport(target);
-    case inspect_query::kMenu: {
+    case probe_query::kMenu: {
       HMENU menu = GetMenu(target);
       if (!menu) return "menu\tnone\n";
       std::string out = "menu\tbar\n";
       MenuReport(menu, 0, out);
       return out;
     }
-    case inspect_query::kTree: {
+    case probe_query::kTree: {
       std::string out = "tree\n";
       TreeReport(target, TreeView_GetRoot(target), 0, out);
       return out;
@@ -105,13 +105,13 @@ std::string Answer(HWND target, LPARAM kind) {
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK InspectGetMessageHook(int code, WPARAM removal, LPARAM lparam) {
-  static const UINT query = RegisterWindowMessageW(inspect_query::kMessageName);
+  static const UINT query = RegisterWindowMessageW(probe_query::kMessageName);
   MSG* msg = reinterpret_cast<MSG*>(lparam);
   if (code == HC_ACTION && removal == PM_REMOVE && msg->message == query) {
     HWND reply = reinterpret_cast<HWND>(msg->wParam);
     std::string text = Answer(msg->hwnd, msg->lParam);
     COPYDATASTRUCT data = {};
-    data.dwData = inspect_query::kReplyTag;
+    data.dwData = probe_query::kReplyTag;
     data.cbData = static_cast<DWORD>(text.size());
     data.lpData = &text[0];
     SendMessageTimeoutW(reply, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, nullptr);

@@ -10,8 +10,8 @@
 //   rect HWND               outer rectangle and client area on the screen
 //   pixel X Y [X Y ...]     colours of screen pixels
 //   clientpixel HWND X Y [X Y ...]   colours of pixels given in HWND's client coordinates
-//   font HWND | menu HWND   the control's font or the window's menu bar, read by inspect_hook.dll
-//   tree HWND               the nodes of a tree view (SysTreeView32), read by inspect_hook.dll
+//   font HWND | menu HWND   the control's font or the window's menu bar, read by probe_hook.dll
+//   tree HWND               the nodes of a tree view (SysTreeView32), read by probe_hook.dll
 //   selection HWND          the selection (caret) of an EDIT control, in characters
 // Exit code 0 on success, 1 on a bad window or a failed query, 2 on bad usage.
 #include <windows.h>
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "inspect_query.h"
+#include "probe_query.h"
 #include "../report_text.h"
 
 namespace {
@@ -212,7 +212,7 @@ bool g_replied = false;
 LRESULT CALLBACK ReplyProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_COPYDATA) {
     const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
-    if (data->dwData == inspect_query::kReplyTag) {
+    if (data->dwData == probe_query::kReplyTag) {
       g_reply.assign(static_cast<const char*>(data->lpData), data->cbData);
       g_replied = true;
       return TRUE;
@@ -225,7 +225,7 @@ std::wstring HookPath() {
   wchar_t path[MAX_PATH];
   DWORD n = GetModuleFileNameW(nullptr, path, ARRAYSIZE(path));
   std::wstring dir(path, n);
-  return dir.substr(0, dir.find_last_of(L"\\/") + 1) + L"inspect_hook.dll";
+  return dir.substr(0, dir.find_last_of(L"\\/") + 1) + L"probe_hook.dll";
 }
 
 int Query(HWND target, LPARAM kind) {
@@ -234,7 +234,7 @@ int Query(HWND target, LPARAM kind) {
   // GetProcAddress returns a generic function pointer; cast through void* to the hook's type.
   HOOKPROC proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(found));
   if (!proc) {
-    Write("error\tinspect_hook.dll not found beside inspect.exe\n");
+    Write("error\tprobe_hook.dll not found beside probe.exe\n");
     return 1;
   }
   WNDCLASSW wc = {};
@@ -249,7 +249,7 @@ int Query(HWND target, LPARAM kind) {
     Write("error\tSetWindowsHookEx failed\n");
     return 1;
   }
-  PostMessageW(target, RegisterWindowMessageW(inspect_query::kMessageName), reinterpret_cast<WPARAM>(reply), kind);
+  PostMessageW(target, RegisterWindowMessageW(probe_query::kMessageName), reinterpret_cast<WPARAM>(reply), kind);
   ULONGLONG deadline = GetTickCount64() + 5000;
   while (!g_replied && GetTickCount64() < deadline) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
@@ -267,7 +267,7 @@ int Query(HWND target, LPARAM kind) {
 }
 
 int Usage() {
-  Write("usage: inspect windows|boxes|children H|press H|close H|focus H|rect H|font H|menu H|tree H|pixel X Y..|clientpixel H X Y..\n");
+  Write("usage: probe windows|boxes|children H|press H|close H|focus H|rect H|font H|menu H|tree H|pixel X Y..|clientpixel H X Y..\n");
   return 2;
 }
 
@@ -290,9 +290,9 @@ int Run(int argc, wchar_t** argv) {
   if (command == L"rect") return Rect(window);
   if (command == L"selection") return Selection(window);
   if (command == L"clientpixel") return Pixels(window, argc - 3, argv + 3);
-  if (command == L"font") return Query(window, inspect_query::kFont);
-  if (command == L"menu") return Query(window, inspect_query::kMenu);
-  if (command == L"tree") return Query(window, inspect_query::kTree);
+  if (command == L"font") return Query(window, probe_query::kFont);
+  if (command == L"menu") return Query(window, probe_query::kMenu);
+  if (command == L"tree") return Query(window, probe_query::kTree);
   return Usage();
 }
 
