@@ -76,6 +76,13 @@ ws_prefix_write_settings() {
   ws_wine reg add "$fonts" /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f || return 1
   ws_wine reg add "$fonts" /v 'ＭＳ ゴシック' /d 'IPAGothic' /f || return 1
   ws_wine reg add "$fonts" /v 'MS UI Gothic' /d 'IPAPGothic' /f || return 1
+  # Title bars use the caption font, whose default lacks "♪" and Japanese: give them the bold
+  # IPA Gothic. The value is a LOGFONTW: height -12, weight 700, charset 128 (Shift-JIS).
+  local caption_font
+  caption_font=f4ffffff000000000000000000000000bc020000000000800000000049005000410050004700
+  caption_font+=6f007400680069006300$(printf '0%.0s' {1..88})
+  ws_wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v CaptionFont /t REG_BINARY \
+    /d "$caption_font" /f || return 1
   # Every process of the prefix joins one virtual desktop: there is no window manager under
   # Xvfb, and the desktop activates windows and gives focus the way Windows does. Set here rather
   # than by `wine explorer /desktop=NAME,SIZE program.exe`, whose wine command is explorer's: it
