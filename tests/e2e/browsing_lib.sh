@@ -178,3 +178,14 @@ br_finish() {
   e2e_close_main
   [[ ! -f $E2E_SPEECH_LOG ]] || e2e_expect_eq "last speech event" "release" "$(e2e_speech_events | tail -n 1)"
 }
+
+# br_start_on_song_2: three songs, started, song 1 announced, then Down to song 2 framed and
+# announced; BR_SEEN is the count of log events by then, for br_expect_after.
+br_start_on_song_2() {
+  br_start "one.mp3" "two.mp3" "three.mp3"
+  br_wait_speaks 1
+  ws_key Down
+  br_wait_speaks 2
+  br_wait_frames 2
+  BR_SEEN=$(br_lines)
+}

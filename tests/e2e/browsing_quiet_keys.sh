@@ -28,12 +28,8 @@ e2e_expect_clean_exit
 e2e_pass "ten moving keys: no frame, no silence, no announcement; then the goodbye"
 
 e2e_case "enter with and without modifiers"
-br_start "one.mp3" "two.mp3" "three.mp3"
-br_wait_speaks 1
-ws_key Down
-br_wait_speaks 2
-br_wait_frames 2
-seen=$(br_lines)
+br_start_on_song_2
+seen=$BR_SEEN
 ws_key shift+Return ctrl+Return Down
 br_wait_speaks 3
 br_expect_after "$seen" silence "$(br_says 3)"

@@ -44,12 +44,8 @@ br_finish
 e2e_pass "held Down announced songs 2 to $last; the repaint framed song 2; keypad 2 went to song 3"
 
 e2e_case "back from another program"
-br_start "one.mp3" "two.mp3" "three.mp3"
-br_wait_speaks 1
-ws_key Down
-br_wait_speaks 2
-br_wait_frames 2
-seen=$(br_lines)
+br_start_on_song_2
+seen=$BR_SEEN
 br_stranger_open
 ! br_main_active || e2e_fail "the player is still active under notepad"
 br_stranger_close
@@ -63,12 +59,8 @@ br_finish
 e2e_pass "notepad over the player and back: nothing spoken; Down goes on from song 2"
 
 e2e_case "back from the version box"
-br_start "one.mp3" "two.mp3" "three.mp3"
-br_wait_speaks 1
-ws_key Down
-br_wait_speaks 2
-br_wait_frames 2
-seen=$(br_lines)
+br_start_on_song_2
+seen=$BR_SEEN
 # Help menu, its second item (the version message).
 ws_key alt+h Down Return
 e2e_wait_box
