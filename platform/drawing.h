@@ -1,8 +1,8 @@
-// Geometry, colours, fonts and the vector pictures that windows are laid out with.
+// Geometry, colours, fonts and the vector pictures that windows are laid out with. Positions and
+// sizes are pixels of a window's client area.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace platform {
@@ -10,11 +10,8 @@ namespace platform {
 struct Color {
   uint8_t red, green, blue;
   bool operator==(const Color& o) const { return red == o.red && green == o.green && blue == o.blue; }
+  bool operator!=(const Color& o) const { return !(*this == o); }
 };
-
-constexpr Color kYellow{255, 255, 0};
-constexpr Color kBlue{0, 0, 255};
-constexpr Color kBlack{0, 0, 0};
 
 // A control's place in its window's client area.
 struct Bounds {
@@ -32,13 +29,31 @@ struct Rect {
   }
 };
 
-// A font of the Shift-JIS character set in the system's window-text colour.
+// The outline of a rectangle drawn with a solid pen centred on its edges; the inside is not
+// filled.
+struct Outline {
+  Rect rect;
+  Color pen;
+  int pen_width;
+  bool operator==(const Outline& o) const {
+    return rect == o.rect && pen == o.pen && pen_width == o.pen_width;
+  }
+};
+
+// What a font is for; each platform maps a role to a family it has installed (on Windows the
+// Japanese system faces, elsewhere fonts that hold the same characters).
+enum class FontRole {
+  Proportional,  // the windows' own text: "ＭＳ Ｐゴシック" on Windows
+  Monospaced,    // the song buttons: "ＭＳ ゴシック" on Windows
+};
+
+// A font of the Japanese character set in the system's window-text colour.
 struct FontSpec {
-  std::string face;  // Shift-JIS
-  int height;        // character height in pixels
-  bool bold;
+  FontRole role = FontRole::Proportional;
+  int pixel_height = 12;  // character height in pixels
+  bool bold = false;
   bool operator==(const FontSpec& o) const {
-    return face == o.face && height == o.height && bold == o.bold;
+    return role == o.role && pixel_height == o.pixel_height && bold == o.bold;
   }
 };
 

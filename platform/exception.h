@@ -14,21 +14,23 @@ class Exception : public std::runtime_error {
   std::string Message() const { return what(); }
 };
 
-// A failure of the media device (the open failed, or no device is open).
+// A failure of the media device (the open failed, or no device is open). The name is the one the
+// program has always given it.
 class EMCIDeviceError : public Exception {
  public:
   using Exception::Exception;
 };
 
-// A failure of the speech control: the failure code and the control's own description.
+// A failure of the speech control: the failure code (an HRESULT on Windows, the speech
+// service's own code elsewhere) and the control's own description.
 class SpeechError : public Exception {
  public:
-  SpeechError(int32_t hresult, const std::string& description_sjis)
-      : Exception(description_sjis), hresult_(hresult) {}
-  int32_t HResult() const { return hresult_; }
+  SpeechError(int32_t code, const std::string& description_sjis)
+      : Exception(description_sjis), code_(code) {}
+  int32_t Code() const { return code_; }
 
  private:
-  int32_t hresult_;
+  int32_t code_;
 };
 
 // A text file that could not be opened; the message names the file as it was asked for.

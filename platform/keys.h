@@ -1,27 +1,54 @@
-// Key codes as the program names them. The values are the 16-bit virtual-key codes that the key
-// handlers are given.
+// Keys as the program knows them. Each platform turns its own key events into these in exactly
+// one function; keys the program has no use for arrive as Key::Other.
 #pragma once
-
-#include <cstdint>
 
 namespace platform {
 
-using KeyCode = uint16_t;
+enum class Key {
+  Other,
+  Up,
+  Down,
+  Left,
+  Right,
+  Tab,
+  Enter,
+  Space,
+  Escape,
+  F4,
+  // The keypad with Num Lock on. With Num Lock off, keypad 8 and 2 arrive as Up and Down, as
+  // they do on Windows, and then act as those keys in every respect.
+  Numpad2,
+  Numpad8,
+  NumpadMinus,
+  NumpadDivide,
+  // Letters that menu shortcuts use.
+  O,
+  S,
+};
 
-namespace keys {
-constexpr KeyCode Enter = 13;
-constexpr KeyCode Left = 37;
-constexpr KeyCode Up = 38;
-constexpr KeyCode Right = 39;
-constexpr KeyCode Down = 40;
-constexpr KeyCode Numpad2 = 98;
-constexpr KeyCode Numpad8 = 104;
-constexpr KeyCode NumpadMinus = 109;
-constexpr KeyCode NumpadDivide = 111;
-}  // namespace keys
+struct Modifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+  bool operator==(const Modifiers& o) const {
+    return shift == o.shift && ctrl == o.ctrl && alt == o.alt;
+  }
+  bool None() const { return !shift && !ctrl && !alt; }
+};
 
-// A menu shortcut as a form designer stores it: the key code plus 16384 when Ctrl is held.
-using ShortCut = uint16_t;
-constexpr ShortCut kCtrl = 16384;
+// One key going down (auto-repeats included) or coming up, with the modifiers held meanwhile.
+struct KeyEvent {
+  Key key = Key::Other;
+  Modifiers modifiers;
+};
+
+// A menu shortcut: the key with exactly these modifiers. Key::Other means none.
+struct Shortcut {
+  Key key = Key::Other;
+  Modifiers modifiers;
+  bool operator==(const Shortcut& o) const { return key == o.key && modifiers == o.modifiers; }
+};
+
+inline Shortcut Ctrl(Key key) { return Shortcut{key, Modifiers{false, true, false}}; }
 
 }  // namespace platform

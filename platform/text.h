@@ -7,21 +7,18 @@
 
 namespace platform {
 
-// A file or folder name in both of its forms. `sjis` is what the program shows, counts and
-// speaks; `native` is what the platform opens (UTF-8 of the system's own name on Windows,
-// the raw bytes on Linux). For ASCII both forms are the same bytes.
+// A file or folder name or path in both of its forms. `sjis` is what the program shows, counts
+// and speaks (with the platform converter's replacement for what Shift-JIS cannot hold);
+// `native` is what the platform opens (UTF-8 of the system's own name on Windows, the system's
+// own bytes on Linux). For ASCII both forms are the same bytes.
 struct PathName {
   std::string sjis;
   std::string native;
 
   static PathName Ascii(const std::string& text) { return PathName{text, text}; }
   bool empty() const { return sjis.empty() && native.empty(); }
+  bool operator==(const PathName& o) const { return sjis == o.sjis && native == o.native; }
 };
-
-// Joins two names with the given ASCII separator in both forms.
-inline PathName Join(const PathName& head, const char* separator, const PathName& tail) {
-  return PathName{head.sjis + separator + tail.sjis, head.native + separator + tail.native};
-}
 
 // The platform's own converter from Shift-JIS to UTF-16, for the speech control.
 class TextCodec {

@@ -1,26 +1,22 @@
-// What the program's windows need of the window system: forms built from a stored layout, the
-// few kinds of control they hold, message boxes, the alert sound and the message loop.
+// What the program's windows need of the window system: forms with a fixed layout, the few kinds
+// of control they hold, message boxes, the alert sound and the message loop.
 //
-// Rules every implementation keeps (the program relies on them):
+// The keyboard and focus rules (which control gets the focus or the click for a key, when a
+// push button's on_enter runs, where the focus goes when a form becomes active) are the
+// program's own, in app/form_navigation.h: every implementation reports its forms' keys, focus
+// changes and activations there and carries out what it decides. Besides, every implementation
+// keeps these rules:
 // - Controls are in tab order in the order they are added to a form.
-// - Inside a form: Up/Down move the focus to the previous/next control that can take it, wrapping
-//   around, on every key-down including auto-repeats; Tab/Shift+Tab do the same over tab stops;
-//   Enter without modifiers clicks the focused push button (or the default button) on key-down;
-//   Space clicks the focused push button on key-up; Esc clicks the cancel button.
-// - on_enter of a push button runs only when the focus moves to it from another control of its
-//   form or from none: never when the focus returns to the form's focused control after another
-//   window was active, nor when the focus is given to the control that already has it.
-// - A form that becomes active with no focused control gives the focus to its first tab stop.
-// - Key preview: on_key_up of the form sees every key-up in the form before the focused control.
-// - The shortcut hook sees every key-down of every form after the menu shortcuts were tried;
-//   returning true discards the key.
 // - An exception escaping any callback goes to the exception handler and the loop goes on.
-// - Closing the main form is a terminate request; closing another form hides it, and ends a
-//   modal showing with result 2.
-// - A message box or a modal showing that meets the quit message closes at once and leaves the
-//   quit message for the main loop.
+// - Closing the main form (the first form made) is a quit request; closing another form hides
+//   it, and ends a modal showing with ModalResult::Cancel.
+// - A message box or a modal showing that meets the quit request closes at once and leaves the
+//   request for the main loop.
+// - Left and Right and every other key the program does not use reach the focused control only
+//   when the navigation rules pass them on.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,22 +37,31 @@ enum class Border {
 
 enum class BoxIcon { None, Error };
 
+// How a modal showing ended. Nothing of the program reads it today; it is kept so that a form
+// shown modally ends the way its buttons say.
+enum class ModalResult {
+  None,    // still showing
+  Ok,
+  Cancel,  // the close box, or the quit request
+};
+
 struct MenuSpec {
   std::string caption;  // Shift-JIS, "&" marks the access key
   int command = 0;      // 0 for an item that opens a submenu
-  ShortCut shortcut = 0;
+  Shortcut shortcut;    // shown beside the caption; Key::Other for none
   std::vector<MenuSpec> items;
 };
 
 struct FormSpec {
   std::string caption;
-  int left = 0, top = 0;  // on the screen
+  int left = 0, top = 0;  // of the outer frame on the screen
   bool centred_first_time = false;
+  // The client area, without frame, title bar and menu bar, which the platform adds.
   int client_width = 0, client_height = 0;
   Border border = Border::Sizeable;
-  Color background = kYellow;
+  Color background{255, 255, 255};
   FontSpec font;
-  int icon = 0;  // resource number of the window icon; 0 for the system's default
+  bool program_icon = false;  // the program's icon instead of the system's default
   std::vector<MenuSpec> menu;
 };
 
@@ -65,18 +70,19 @@ class PushButton {
   virtual ~PushButton() = default;  // removes the button from its form
   virtual int Tag() const = 0;
   virtual Bounds GetBounds() const = 0;
-  // Runs on_enter only when the focus really moves to this button.
+  // Asks for the focus; on_enter runs only when the focus really moves to this button.
   virtual void SetFocus() = 0;
 };
 
 struct PushButtonSpec {
   Bounds bounds;
-  std::string caption;
+  std::string caption;  // Shift-JIS, drawn centred
   FontSpec font;
   int tag = 0;
   bool hand_cursor = false;
   bool is_default = false;  // Enter clicks it unless another push button has the focus
   bool is_cancel = false;   // Esc clicks it
+  // Also the name screen readers give the button: its caption.
   std::function<void(PushButton&)> on_click;
   std::function<void(PushButton&)> on_enter;
 };
@@ -104,8 +110,8 @@ struct BevelSpec {
 class Memo {
  public:
   virtual ~Memo() = default;
+  // Lines of Shift-JIS text; every byte counts, a NUL byte included.
   virtual void SetLines(const std::vector<std::string>& lines) = 0;
-  virtual std::vector<std::string> Lines() const = 0;
 };
 
 struct MemoSpec {
@@ -114,16 +120,27 @@ struct MemoSpec {
   std::vector<std::string> lines;
 };
 
-// A tree of the folders of the shell namespace: folders only, no hidden ones, the system's icons,
-// no root lines, a right click selects, indent 19; it does not watch the file system.
+// Where a folder tree starts: a folder, or the top of the namespace (the desktop on Windows;
+// each platform says what it is on its own).
+struct TreeRoot {
+  std::optional<PathName> folder;  // nothing: the top of the namespace
+
+  static TreeRoot Top() { return TreeRoot{}; }
+  static TreeRoot Folder(PathName path) { return TreeRoot{std::move(path)}; }
+  bool IsTop() const { return !folder.has_value(); }
+};
+
+// A tree of folders: folders only, no hidden ones, the system's folder icons, no root lines, a
+// right click selects, indent 19; it does not watch the file system.
 class FolderTree {
  public:
   virtual ~FolderTree() = default;
-  // Empties the tree and shows one root node for the folder (a path, or the desktop when
-  // nothing), labelled with its display name, expanded one level and selected.
-  virtual void ShowRoot(const std::optional<PathName>& folder) = 0;
-  // The parsing name of the selected folder; for a virtual folder whose parsing name begins
-  // with "::{", its display name. Nothing when no node is selected.
+  // Empties the tree and shows one root node, labelled with the folder's display name, expanded
+  // one level (its subfolders in the system's own order) and selected.
+  virtual void ShowRoot(const TreeRoot& root) = 0;
+  // The path of the selected folder (for a folder of the file system its full path, without a
+  // trailing separator unless it is a drive or the file system's root); for a virtual folder
+  // without a path, its display name. Nothing when no node is selected.
   virtual std::optional<PathName> SelectedPath() const = 0;
 };
 
@@ -135,34 +152,44 @@ struct FolderTreeSpec {
 class FormEvents {
  public:
   virtual ~FormEvents() = default;
-  // After the window system has filled the area with the background colour.
+  // The window's surface is drawn anew from nothing: the platform has filled the whole client
+  // area with the background and forgotten the outlines (see Form::SetOutlines); the handler sets
+  // the outlines a freshly painted window shows. When this happens is the platform's: on Windows
+  // each time the system repaints the window; a toolkit that keeps a copy of the window's surface
+  // may need it only when the window is shown.
   virtual void OnPaint() {}
-  virtual void OnKeyUp(KeyCode /*key*/) {}
+  // Every key that comes up while the form or one of its controls has the focus, before the
+  // focused control sees it (key preview).
+  virtual void OnKeyUp(const KeyEvent& /*key*/) {}
   virtual void OnMenu(int /*command*/) {}
 };
 
 class Form {
  public:
-  virtual ~Form() = default;  // destroys the window
+  virtual ~Form() = default;  // destroys the window and what is left of its controls
   virtual std::unique_ptr<PushButton> AddPushButton(const PushButtonSpec& spec) = 0;
   virtual std::unique_ptr<Graphic> AddPicture(const PictureSpec& spec) = 0;
   virtual std::unique_ptr<Graphic> AddBevel(const BevelSpec& spec) = 0;
   virtual std::unique_ptr<Memo> AddMemo(const MemoSpec& spec) = 0;
   virtual std::unique_ptr<FolderTree> AddFolderTree(const FolderTreeSpec& spec) = 0;
 
-  // Outer size: frame, title bar and menu bar included.
-  virtual void SetOuterSize(int width, int height) = 0;
-  // Draws at once on the window's surface (inside OnPaint: on the area being painted).
-  virtual void DrawRectangle(const Rect& rect, Color pen, int pen_width) = 0;
+  virtual void SetClientSize(int width, int height) = 0;
+
+  // The outlines drawn over the background and under nothing but the controls (which always
+  // cover them). Replaces the outlines set before and shows the change at once: an outline no
+  // longer listed is painted over with the background colour, the listed ones are drawn in
+  // order. The platform keeps them and draws them again whenever it repaints the window, until
+  // OnPaint says the surface was drawn anew.
+  virtual void SetOutlines(const std::vector<Outline>& outlines) = 0;
 
   virtual void Show() = 0;
   virtual void Hide() = 0;
-  virtual bool Visible() const = 0;
-  // Shows the form modally and returns its modal result once that is set, the form is hidden or
-  // closed (2), or the quit message arrives (2). The other forms take no input meanwhile; the
-  // window that was active before becomes active again afterwards.
-  virtual int ShowModal() = 0;
-  virtual void SetModalResult(int result) = 0;
+  // Shows the form modally and returns once a result is set, the form is hidden (Ok unless a
+  // result was set) or closed (Cancel), or the quit request arrives (Cancel). The other forms
+  // take no input meanwhile; the window that was active before becomes active again afterwards,
+  // unless the form hid itself.
+  virtual ModalResult ShowModal() = 0;
+  virtual void SetModalResult(ModalResult result) = 0;
   // As the close box does.
   virtual void Close() = 0;
 };
@@ -171,18 +198,20 @@ class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
   virtual std::unique_ptr<Form> CreateForm(const FormSpec& spec, FormEvents& events) = 0;
-  // Modal, centred on the screen, one "OK" button that is both default and cancel.
+  // Modal, centred on the screen, one "OK" button that is both default and cancel; with
+  // BoxIcon::Error the system's error (stop) icon.
   virtual void ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) = 0;
-  // The system's default alert sound.
+  // The system's default alert sound; two in a row are heard as two.
   virtual void Beep() = 0;
-  // Posts the quit message and returns at once.
-  virtual void Terminate() = 0;
-  // Shows the main form and runs the message loop until the quit message is taken.
+  // Asks the message loop to end and returns at once. A request made before Run is kept: Run
+  // then shows the main form and ends as soon as it has started.
+  virtual void RequestQuit() = 0;
+  // Shows the main form and runs the message loop until the quit request is taken.
   virtual void Run(Form& main_form) = 0;
-  virtual void SetShortCutHook(std::function<bool(KeyCode key)> hook) = 0;
+  // Offered every key-down of every form after the menu shortcuts were tried; true discards the
+  // key.
+  virtual void SetShortCutHook(std::function<bool(const KeyEvent& key)> hook) = 0;
   virtual void SetExceptionHandler(std::function<void(const std::exception&)> handler) = 0;
-  // Full path of the program file.
-  virtual PathName ProgramFileName() const = 0;
 };
 
 }  // namespace platform
