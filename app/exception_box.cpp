@@ -10,9 +10,9 @@ std::string ExceptionBoxText(const std::string& message) {
   return message;
 }
 
-void ShowException(platform::WindowSystem& windows, const std::exception& error) {
-  windows.ShowMessageBox(player::ApplicationTitle(windows.ProgramFileName().sjis),
-                         ExceptionBoxText(error.what()), platform::BoxIcon::Error);
+void ShowException(const platform::Services& services, const std::exception& error) {
+  services.windows.ShowMessageBox(player::ApplicationTitle(services.files.ProgramName().sjis),
+                                  ExceptionBoxText(error.what()), platform::BoxIcon::Error);
 }
 
 }  // namespace app

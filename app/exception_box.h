@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "platform/window_system.h"
+#include "platform/services.h"
 
 namespace app {
 
@@ -13,6 +13,6 @@ namespace app {
 // in a full stop of its own gets none).
 std::string ExceptionBoxText(const std::string& message);
 
-void ShowException(platform::WindowSystem& windows, const std::exception& error);
+void ShowException(const platform::Services& services, const std::exception& error);
 
 }  // namespace app

@@ -13,32 +13,35 @@ namespace app {
 namespace {
 // A creation handler that fails leaves its window created and working with whatever it built.
 template <typename Handler>
-void RunCreationHandler(platform::WindowSystem& windows, Handler handler) {
+void RunCreationHandler(const platform::Services& services, Handler handler) {
   try {
     handler();
   } catch (const std::exception& error) {
-    ShowException(windows, error);
+    ShowException(services, error);
   }
 }
 }  // namespace
 
 int RunProgram(const platform::Services& services) {
-  platform::WindowSystem& windows = services.windows;
-  windows.SetExceptionHandler(
-      [&windows](const std::exception& error) { ShowException(windows, error); });
-  windows.SetShortCutHook(&TMp3Form::ApplicationEvents1ShortCut);
+  services.windows.SetExceptionHandler(
+      [&services](const std::exception& error) { ShowException(services, error); });
+  services.windows.SetShortCutHook(&TMp3Form::ApplicationEvents1ShortCut);
 
   auto mp3_form = std::make_unique<TMp3Form>(services);
-  RunCreationHandler(windows, [&] { mp3_form->FormCreate(); });
+  RunCreationHandler(services, [&] { mp3_form->FormCreate(); });
   auto help_form = std::make_unique<THelpF>(services);
-  RunCreationHandler(windows, [&] { help_form->FormCreate(); });
-  auto folder = std::make_unique<TFolder>(services, *mp3_form);
-  RunCreationHandler(windows, [&] { folder->FormCreate(); });
-  mp3_form->HelpF = help_form.get();
-  mp3_form->Folder = folder.get();
+  RunCreationHandler(services, [&] { help_form->FormCreate(); });
+  TMp3Form& player = *mp3_form;
+  auto folder = std::make_unique<TFolder>(
+      services, [&player](const platform::PathName& chosen) { return player.TakeSongsOf(chosen); });
+  RunCreationHandler(services, [&] { folder->FormCreate(); });
+  mp3_form->Connect(TMp3Form::OtherWindows{[&help_form] { help_form->Show(); },
+                                           [&folder] { folder->ShowModal(); }});
 
-  windows.Run(mp3_form->Window());
+  services.windows.Run(mp3_form->Window());
 
+  // The windows go in the reverse order of their creation; none calls another any more.
+  mp3_form->Connect(TMp3Form::OtherWindows{});
   folder.reset();
   help_form.reset();
   mp3_form.reset();

@@ -2,15 +2,17 @@
 // once at start-up; between openings the tree keeps its root, expanded folders and selection.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/services.h"
 
-class TMp3Form;
-
 class TFolder : private platform::FormEvents {
  public:
-  TFolder(const platform::Services& services, TMp3Form& mp3_form);
+  // Hands the chosen folder to the player, which takes its songs; false when it has none.
+  using TakeSongs = std::function<bool(const platform::PathName& folder)>;
+
+  TFolder(const platform::Services& services, TakeSongs take_songs);
   TFolder(const TFolder&) = delete;
   TFolder& operator=(const TFolder&) = delete;
 
@@ -20,20 +22,18 @@ class TFolder : private platform::FormEvents {
   void Button2Click();  // "ＯＫ"
   void Button3Click();  // "キャンセル"
 
-  // The tree's root: a folder path ending in a backslash, or "rfDesktop". Setting the value it
-  // already has, in any letter case, changes nothing.
-  void SetRoot(const platform::PathName& root);
-  const platform::PathName& Root() const { return root_; }
+  // The tree's root. Setting the root it already has (folders compared ignoring letter case)
+  // changes nothing: the expanded folders and the selection stay.
+  void SetRoot(const platform::TreeRoot& root);
 
-  platform::Form& Window() { return *window_; }
-
-  // The folder the current songs come from; empty means "music".
-  platform::PathName ChosenFolder;
+  // Shows the dialog modally; returns once it has closed.
+  platform::ModalResult ShowModal();
 
  private:
   platform::Services services_;
-  TMp3Form& mp3_form_;
-  platform::PathName root_;
+  TakeSongs take_songs_;
+  // As stored: the top of the namespace, until FormCreate sets the program's folder.
+  platform::TreeRoot root_ = platform::TreeRoot::Top();
   std::unique_ptr<platform::Form> window_;
   std::unique_ptr<platform::FolderTree> ShellTreeView1;
   std::unique_ptr<platform::PushButton> Button1;

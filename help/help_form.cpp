@@ -1,40 +1,22 @@
-// The help window's layout and handlers.
+// The help window's handlers.
 #include "help/help_form.h"
 
+#include "help/help_layout.h"
 #include "help/help_text.h"
 #include "platform/exception.h"
 #include "player/texts.h"
 
 namespace {
 constexpr char kHelpFile[] = "ReadMe_sapi.txt";
-
-platform::FormSpec HelpFormSpec() {
-  platform::FormSpec spec;
-  spec.caption = texts::kHelpCaption;
-  spec.left = 494;
-  spec.top = 154;
-  spec.client_width = 410;
-  spec.client_height = 417;
-  spec.border = platform::Border::Sizeable;
-  spec.background = platform::kYellow;
-  spec.font = platform::FontSpec{texts::kUiFont, 12, false};
-  return spec;
-}
 }  // namespace
 
 THelpF::THelpF(const platform::Services& services) : services_(services) {
-  window_ = services_.windows.CreateForm(HelpFormSpec(), *this);
+  window_ = services_.windows.CreateForm(help::HelpFormSpec(), *this);
   // Added first so that it is first in tab order and holds the focus when the window opens.
-  platform::PushButtonSpec close;
-  close.bounds = platform::Bounds{152, 373, 81, 41};
-  close.caption = texts::kHelpClose;
-  close.font = platform::FontSpec{texts::kUiFont, 16, true};
-  close.is_default = true;
+  platform::PushButtonSpec close = help::Button1Spec();
   close.on_click = [this](platform::PushButton&) { Button1Click(); };
   Button1 = window_->AddPushButton(close);
-  memo_ = window_->AddMemo(platform::MemoSpec{platform::Bounds{14, 7, 385, 361},
-                                              platform::FontSpec{texts::kUiFont, 15, false},
-                                              help::BuiltInHelpText()});
+  Memo1 = window_->AddMemo(help::Memo1Spec(help::BuiltInHelpText()));
 }
 
 void THelpF::FormCreate() {
@@ -43,7 +25,9 @@ void THelpF::FormCreate() {
     throw platform::EFOpenError(std::string(texts::kCannotOpenHead) + kHelpFile +
                                 texts::kCannotOpenTail);
   }
-  memo_->SetLines(help::SplitLines(*text));
+  Memo1->SetLines(help::SplitLines(*text));
 }
 
 void THelpF::Button1Click() { window_->Hide(); }
+
+void THelpF::Show() { window_->Show(); }

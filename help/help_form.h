@@ -17,12 +17,12 @@ class THelpF : private platform::FormEvents {
   void FormCreate();
   void Button1Click();
 
-  platform::Form& Window() { return *window_; }
-  platform::Memo& Memo1() { return *memo_; }
+  // Shows the window beside the player, with the text it was given at start-up.
+  void Show();
 
  private:
   platform::Services services_;
   std::unique_ptr<platform::Form> window_;
   std::unique_ptr<platform::PushButton> Button1;
-  std::unique_ptr<platform::Memo> memo_;
+  std::unique_ptr<platform::Memo> Memo1;
 };

@@ -6,10 +6,8 @@
 
 namespace player {
 
-std::string ApplicationTitle(const std::string& program_file_name) {
-  std::string name = program_file_name;
-  const size_t slash = LastDelimiter(name, "\\/:");
-  if (slash != std::string::npos) name.erase(0, slash + 1);
+std::string ApplicationTitle(const std::string& program_name) {
+  std::string name = program_name;
   const size_t dot = name.find('.');
   if (dot != std::string::npos) name.erase(dot);
   // Lower-case single-byte letters only: the second byte of a double-byte character may look
@@ -29,9 +27,9 @@ void ShowErrorBox(platform::WindowSystem& windows, const std::string& text) {
   windows.ShowMessageBox(texts::kErrorTitle, text, platform::BoxIcon::Error);
 }
 
-void ShowPlainBox(platform::WindowSystem& windows, const std::string& text) {
-  windows.ShowMessageBox(ApplicationTitle(windows.ProgramFileName().sjis), text,
-                         platform::BoxIcon::None);
+void ShowPlainBox(const platform::Services& services, const std::string& text) {
+  services.windows.ShowMessageBox(ApplicationTitle(services.files.ProgramName().sjis), text,
+                                  platform::BoxIcon::None);
 }
 
 void AlertTwice(platform::WindowSystem& windows) {

@@ -4,16 +4,16 @@
 
 #include <string>
 
-#include "platform/window_system.h"
+#include "platform/services.h"
 
 namespace player {
 
-// The program file's name without folder, up to its first ".", every character after the first
-// in lower case: "Otopicco.exe" gives "Otopicco".
-std::string ApplicationTitle(const std::string& program_file_name);
+// The program file's name up to its first ".", every character after the first in lower case:
+// "OTOPICCO.EXE" gives "Otopicco".
+std::string ApplicationTitle(const std::string& program_name);
 
 void ShowErrorBox(platform::WindowSystem& windows, const std::string& text);
-void ShowPlainBox(platform::WindowSystem& windows, const std::string& text);
+void ShowPlainBox(const platform::Services& services, const std::string& text);
 
 // The system's alert sound twice in a row, the start of every failure the program reports.
 void AlertTwice(platform::WindowSystem& windows);

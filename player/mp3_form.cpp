@@ -5,6 +5,10 @@
 #include "player/player_layout.h"
 #include "player/texts.h"
 
+namespace {
+const platform::PathName kMusicFolder = platform::PathName::Ascii("music");
+}
+
 TMp3Form::TMp3Form(const platform::Services& services)
     : services_(services), MediaPlayer1(services.media) {
   window_ = services_.windows.CreateForm(player::PlayerFormSpec(), *this);
@@ -21,24 +25,22 @@ TMp3Form::~TMp3Form() {
   MediaPlayer1.Close();
 }
 
+void TMp3Form::Connect(OtherWindows windows) { other_windows_ = std::move(windows); }
+
 void TMp3Form::FormCreate() {
   CreateSpeechControl();
 
-  if (!services_.files.DirectoryExists(platform::PathName::Ascii("music"))) {
+  if (!services_.files.DirectoryExists(kMusicFolder)) {
     ReportStartupFailure(texts::kNoMusicFolder, texts::spoken::kNoMusicFolder);
     return;
   }
 
-  const int count =
-      player::ScanDirectory(services_.files, platform::PathName::Ascii("music\\*.mp3"), MusicFiles);
+  const int count = player::ScanDirectory(services_.files, kMusicFolder, MusicFiles);
   if (count == 0) {
     ReportStartupFailure(texts::kNoMp3InMusic, texts::spoken::kNoMp3InMusic);
     return;
   }
-
-  MaxIndex = player::ButtonCountRule(count);
-  SizeWindow();
-  BuildSongButtons();
+  ShowSongs(count);
 
   if (SpeechAvailable()) SpeechControl->SetSpeed(SpeechSpeed);
 
@@ -53,9 +55,9 @@ void TMp3Form::CreateSpeechControl() {
     SpeechControl = services_.speech.Create();
   } catch (...) {
     // Without a speech engine the program still plays every song; it only cannot speak.
-    SpeechUnavailable = 1;
+    speech_ = SpeechAvailability::Unavailable;
     player::AlertTwice(services_.windows);
-    player::ShowPlainBox(services_.windows, texts::kNoSpeechEngine);
+    player::ShowPlainBox(services_, texts::kNoSpeechEngine);
   }
 }
 
@@ -63,7 +65,7 @@ void TMp3Form::ReportStartupFailure(const std::string& text, const std::u16strin
   player::AlertTwice(services_.windows);
   Speak(spoken);
   player::ShowErrorBox(services_.windows, text);
-  services_.windows.Terminate();
+  services_.windows.RequestQuit();
   MaxIndex = -1;
 }
 
@@ -73,7 +75,7 @@ void TMp3Form::Speak(const std::u16string& text) {
 
 void TMp3Form::OnPaint() { FormPaint(); }
 
-void TMp3Form::OnKeyUp(platform::KeyCode key) { FormKeyUp(key); }
+void TMp3Form::OnKeyUp(const platform::KeyEvent& key) { FormKeyUp(key); }
 
 void TMp3Form::OnMenu(int command) {
   switch (static_cast<PlayerCommand>(command)) {

@@ -1,16 +1,11 @@
 // Playing and stopping songs.
 #include "player/playback.h"
 
-#include "folder/folder_form.h"
 #include "player/message_boxes.h"
 #include "player/mp3_form.h"
 #include "player/texts.h"
 
 namespace player {
-
-platform::PathName SongPath(const platform::PathName& folder, const platform::PathName& file) {
-  return platform::Join(folder, "\\", file);
-}
 
 std::string NotFoundMessage(const std::string& file_name) {
   return std::string(texts::kNotFoundHead) + file_name + texts::kNotFoundTail;
@@ -18,19 +13,19 @@ std::string NotFoundMessage(const std::string& file_name) {
 
 }  // namespace player
 
-platform::PathName TMp3Form::CurrentFolder() const {
-  if (Folder == nullptr || Folder->ChosenFolder.empty()) return platform::PathName::Ascii("music");
-  return Folder->ChosenFolder;
+platform::PathName TMp3Form::SongFolder() const {
+  return song_folder_.empty() ? platform::PathName::Ascii("music") : song_folder_;
 }
 
 void TMp3Form::ButtonClick(platform::PushButton& sender) {
   const int index = sender.Tag();
   const bool same_song = index == LastPlayed;
   LastPlayed = index;
-  MediaPlayer1.SetFileName(player::SongPath(CurrentFolder(), MusicFiles[index]));
+  // Composed afresh on every click, from the folder the songs come from now.
+  const platform::PathName path = services_.files.Join(SongFolder(), MusicFiles[index]);
   try {
     // Opening another file closes the one that plays, so the old song ends at once.
-    if (!same_song) MediaPlayer1.Open();
+    if (!same_song) MediaPlayer1.Open(path);
     MediaPlayer1.Play();
   } catch (...) {
     ReportNotFound(index);
@@ -44,7 +39,7 @@ void TMp3Form::ReportNotFound(int index) {
 }
 
 void TMp3Form::StopStep() {
-  if (MediaPlayer1.Mode() == platform::MediaMode::Playing) MediaPlayer1.Stop();
+  if (MediaPlayer1.IsPlaying()) MediaPlayer1.Stop();
 }
 
 void TMp3Form::N1Click() { StopStep(); }

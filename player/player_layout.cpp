@@ -1,35 +1,45 @@
-// The player window as the form designer stored it.
+// The player window as the form designer stored it, and its sizing rules.
 #include "player/player_layout.h"
 
+#include "player/colours.h"
 #include "player/mp3_form.h"
 #include "player/staff_picture.h"
 #include "player/texts.h"
+#include "player/window_fonts.h"
 
 namespace player {
 
 namespace {
-constexpr int kMainIcon = 1;
-// 9 points at 96 pixels per inch.
-constexpr int kWindowFontHeight = 12;
+constexpr int kButtonLeft = 15, kButtonTop = 16, kButtonPitch = 60;
+constexpr int kButtonWidth = 290, kButtonHeight = 40;
 // 16 points at 96 pixels per inch.
 constexpr int kSongFontHeight = 21;
+constexpr int kPictureLeft = 32, kBevel2Left = 24, kStoredPictureTop = 240;
+
+// The frame that a window with a single fixed border and a one-line menu bar has on Windows at
+// 96 pixels per inch (measured under Wine): 3 pixels on each side, a 19-pixel title bar and a
+// 19-pixel menu bar. The window's outer size rule is what the user sees, so the client size
+// handed to the window system is that rule less this frame.
+constexpr int kWindowsFrameWidth = 3 + 3;
+constexpr int kWindowsFrameHeight = 3 + 19 + 19 + 3;
 
 int Command(PlayerCommand command) { return static_cast<int>(command); }
 
 std::vector<platform::MenuSpec> MainMenu1() {
-  using platform::kCtrl;
-  platform::MenuSpec file{texts::kMenuFile, 0, 0, {}};
+  using platform::Key;
+  const platform::Shortcut none;
+  platform::MenuSpec file{texts::kMenuFile, 0, none, {}};  // Exit1
   file.items = {
-      {texts::kMenuChooseFolder, Command(PlayerCommand::ChooseFolder), kCtrl + 'O', {}},  // N4
-      {texts::kMenuStop, Command(PlayerCommand::Stop), kCtrl + 'S', {}},                  // N1
-      {texts::kMenuExit, Command(PlayerCommand::Exit), 0, {}},                            // Exit2
+      {texts::kMenuChooseFolder, Command(PlayerCommand::ChooseFolder), platform::Ctrl(Key::O), {}},  // N4
+      {texts::kMenuStop, Command(PlayerCommand::Stop), platform::Ctrl(Key::S), {}},  // N1
+      {texts::kMenuExit, Command(PlayerCommand::Exit), none, {}},                    // Exit2
   };
-  platform::MenuSpec help{texts::kMenuHelp, 0, 0, {}};
+  platform::MenuSpec help{texts::kMenuHelp, 0, none, {}};  // Help1
   help.items = {
-      {texts::kMenuHelpWindow, Command(PlayerCommand::Help), 0, {}},  // N2
-      {texts::kMenuVersion, Command(PlayerCommand::Version), 0, {}},  // N3
+      {texts::kMenuHelpWindow, Command(PlayerCommand::Help), none, {}},  // N2
+      {texts::kMenuVersion, Command(PlayerCommand::Version), none, {}},  // N3
   };
-  return {file, help};  // Exit1, Help1
+  return {file, help};
 }
 }  // namespace
 
@@ -41,9 +51,9 @@ platform::FormSpec PlayerFormSpec() {
   spec.client_width = 308;
   spec.client_height = 289;
   spec.border = platform::Border::FixedSingle;
-  spec.background = platform::kYellow;
-  spec.font = platform::FontSpec{texts::kUiFont, kWindowFontHeight, false};
-  spec.icon = kMainIcon;
+  spec.background = kYellow;
+  spec.font = kWindowFont;
+  spec.program_icon = true;
   spec.menu = MainMenu1();
   return spec;
 }
@@ -53,15 +63,32 @@ platform::BevelSpec Bevel1Spec() {
 }
 
 platform::BevelSpec Bevel2Spec() {
-  return platform::BevelSpec{platform::Bounds{24, 240, 265, 49}, platform::BevelShape::Box};
+  return platform::BevelSpec{platform::Bounds{kBevel2Left, kStoredPictureTop, 265, 49},
+                             platform::BevelShape::Box};
 }
 
 platform::PictureSpec Image1Spec() {
-  return platform::PictureSpec{platform::Bounds{32, 240, 249, 49}, &StaffPicture()};
+  return platform::PictureSpec{platform::Bounds{kPictureLeft, kStoredPictureTop, 249, 49},
+                               &StaffPicture()};
+}
+
+platform::Bounds SongButtonBounds(int index) {
+  return platform::Bounds{kButtonLeft, kButtonTop + kButtonPitch * index, kButtonWidth,
+                          kButtonHeight};
 }
 
 platform::FontSpec SongButtonFont() {
-  return platform::FontSpec{texts::kSongButtonFont, kSongFontHeight, true};
+  return platform::FontSpec{platform::FontRole::Monospaced, kSongFontHeight, true};
 }
+
+int WindowOuterHeight(int32_t max_index) { return kButtonPitch * max_index + 180; }
+
+int WindowClientWidth() { return kWindowOuterWidth - kWindowsFrameWidth; }
+
+int WindowClientHeight(int32_t max_index) {
+  return WindowOuterHeight(max_index) - kWindowsFrameHeight;
+}
+
+int PictureTop(int32_t max_index) { return kButtonPitch * max_index + 70; }
 
 }  // namespace player

@@ -1,4 +1,4 @@
-// Shift-JIS aware searching and comparing.
+// Shift-JIS aware comparing.
 #include "player/sjis.h"
 
 namespace player {
@@ -6,18 +6,6 @@ namespace player {
 namespace {
 char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
-
-std::string::size_type LastDelimiter(const std::string& text, const std::string& delimiters) {
-  std::string::size_type found = std::string::npos;
-  for (std::string::size_type i = 0; i < text.size(); ++i) {
-    if (IsSjisLeadByte(static_cast<unsigned char>(text[i]))) {
-      ++i;
-    } else if (delimiters.find(text[i]) != std::string::npos) {
-      found = i;
-    }
-  }
-  return found;
-}
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;

@@ -11,9 +11,6 @@ inline bool IsSjisLeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// Position of the last single-byte character of `text` that is one of `delimiters`, or npos.
-std::string::size_type LastDelimiter(const std::string& text, const std::string& delimiters);
-
 // Equal when only the case of single-byte letters differs.
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
 

@@ -3,8 +3,15 @@
 #include "player/mp3_form.h"
 #include "player/player_layout.h"
 
+void TMp3Form::ShowSongs(int count) {
+  SongButtons.clear();
+  MaxIndex = player::ButtonCountRule(count);
+  SizeWindow();
+  BuildSongButtons();
+}
+
 void TMp3Form::SizeWindow() {
-  window_->SetOuterSize(player::kWindowOuterWidth, player::WindowOuterHeight(MaxIndex));
+  window_->SetClientSize(player::WindowClientWidth(), player::WindowClientHeight(MaxIndex));
   const int picture_top = player::PictureTop(MaxIndex);
   Image1->Move(player::Image1Spec().bounds.left, picture_top);
   Bevel2->Move(player::Bevel2Spec().bounds.left, picture_top);
@@ -25,14 +32,12 @@ void TMp3Form::BuildSongButtons() {
   }
 }
 
-bool TMp3Form::RebuildSongList(const platform::PathName& pattern) {
-  const int count = player::ScanDirectory(services_.files, pattern, MusicFiles);
+bool TMp3Form::TakeSongsOf(const platform::PathName& folder) {
+  const int count = player::ScanDirectory(services_.files, folder, MusicFiles);
   if (count == 0) return false;
 
-  SongButtons.clear();
-  MaxIndex = player::ButtonCountRule(count);
-  SizeWindow();
-  BuildSongButtons();
+  ShowSongs(count);
+  song_folder_ = folder;
   LastPlayed = -1;
   CurrentIndex = 0;
   return true;

@@ -1,4 +1,4 @@
-// The song list's rules: scanning, the button count, captions and the window's size.
+// The song list's rules: scanning, the button count and the captions.
 #include "player/song_list.h"
 
 #include <algorithm>
@@ -7,17 +7,29 @@ namespace player {
 
 namespace {
 constexpr int kTitleFieldBytes = 20;
-constexpr int kExtensionBytes = 4;
-constexpr int kButtonLeft = 15, kButtonTop = 16, kButtonPitch = 60;
-constexpr int kButtonWidth = 290, kButtonHeight = 40;
+constexpr char kSongExtension[] = ".mp3";
+constexpr size_t kExtensionBytes = sizeof kSongExtension - 1;
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
-int ScanDirectory(platform::FileSystem& files, const platform::PathName& pattern, SongTable& songs) {
+bool IsSongFileName(const std::string& name) {
+  if (name.size() < kExtensionBytes) return false;
+  // No byte of a multi-byte character is a "." (in Shift-JIS as in UTF-8), so a name whose
+  // fourth byte from the end is one ends in four single-byte characters.
+  const std::string tail = name.substr(name.size() - kExtensionBytes);
+  for (size_t i = 0; i < kExtensionBytes; ++i)
+    if (LowerAscii(tail[i]) != kSongExtension[i]) return false;
+  return true;
+}
+
+int ScanDirectory(platform::FileSystem& files, const platform::PathName& folder, SongTable& songs) {
   int count = 0;
-  files.FindFiles(pattern, [&](const platform::DirectoryEntry& entry) {
-    if (entry.attributes & platform::kAttributeDirectory) return true;
-    songs[count++] = entry.name;
-    // Only 21 songs ever get a button: a folder of 100,000 files is not read to its end.
+  files.ListFolder(folder, [&](const platform::FolderEntry& entry) {
+    // Only 21 songs ever get a button: a folder of 100,000 files is not read to its end, and a
+    // listing that goes on regardless never writes past the table.
+    if (count >= kSongSlots) return false;
+    if (!entry.is_directory && IsSongFileName(entry.name.native)) songs[count++] = entry.name;
     return count < kSongSlots;
   });
   return count;
@@ -26,7 +38,7 @@ int ScanDirectory(platform::FileSystem& files, const platform::PathName& pattern
 int32_t ButtonCountRule(int count) { return std::min<int32_t>(count - 1, kMaxShownIndex); }
 
 std::string TitleOf(const std::string& file_name) {
-  if (file_name.size() <= static_cast<size_t>(kExtensionBytes)) return std::string();
+  if (file_name.size() <= kExtensionBytes) return std::string();
   return file_name.substr(0, file_name.size() - kExtensionBytes);
 }
 
@@ -39,15 +51,6 @@ std::string TitleField(const std::string& title) {
 
 std::string SongCaption(int index, const std::string& file_name) {
   return " " + std::to_string(index + 1) + " " + TitleField(TitleOf(file_name));
-}
-
-int WindowOuterHeight(int32_t max_index) { return 60 * max_index + 180; }
-
-int PictureTop(int32_t max_index) { return 60 * max_index + 70; }
-
-platform::Bounds SongButtonBounds(int index) {
-  return platform::Bounds{kButtonLeft, kButtonTop + kButtonPitch * index, kButtonWidth,
-                          kButtonHeight};
 }
 
 }  // namespace player

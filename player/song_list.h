@@ -1,12 +1,11 @@
-// The song list: which files become songs, how their buttons are captioned and placed, and how
-// tall the player window grows with them. Pure functions, apart from the scan that reads a folder.
+// The song list: which files of a folder become songs and how their buttons are captioned. Pure
+// functions, apart from the scan that reads a folder.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "platform/drawing.h"
 #include "platform/file_system.h"
 #include "platform/text.h"
 
@@ -20,10 +19,14 @@ using SongTable = std::array<platform::PathName, kSongSlots>;
 // list: adding a song never takes a button away.
 constexpr int32_t kMaxShownIndex = 20;
 
-// Lists the files matching the pattern into `songs` from index 0, in the order the file system
-// gives them, skipping every directory whatever other attributes it has. Stops looking once the
-// table is full. Returns the count stored; entries past it keep what an earlier scan left.
-int ScanDirectory(platform::FileSystem& files, const platform::PathName& pattern, SongTable& songs);
+// True for a name that ends in ".mp3" in any letter case (".mp3" alone included).
+bool IsSongFileName(const std::string& name);
+
+// Lists the folder into `songs` from index 0, in the order the file system gives, keeping the
+// entries that are no directory and whose name is a song file name. Stops listing once the table
+// is full. Returns the count stored; entries past it keep what an earlier scan left. A folder
+// that cannot be listed stores nothing.
+int ScanDirectory(platform::FileSystem& files, const platform::PathName& folder, SongTable& songs);
 
 // MaxIndex for a count of at least 1.
 int32_t ButtonCountRule(int count);
@@ -38,13 +41,5 @@ std::string TitleField(const std::string& title);
 
 // " 1 " + title field for song index 0, and so on.
 std::string SongCaption(int index, const std::string& file_name);
-
-// Outer height of the player window, frame and menu bar included.
-int WindowOuterHeight(int32_t max_index);
-constexpr int kWindowOuterWidth = 320;
-// Top of the staff picture and of its frame, 14 pixels below the last button.
-int PictureTop(int32_t max_index);
-
-platform::Bounds SongButtonBounds(int index);
 
 }  // namespace player

@@ -7,10 +7,6 @@ namespace texts {
 // The player window
 // Otopicco♪
 inline constexpr char kPlayerCaption[] = "Otopicco\x81\xf4";
-// ＭＳ Ｐゴシック
-inline constexpr char kUiFont[] = "\x82l\x82r \x82o\x83S\x83V\x83" "b\x83N";
-// ＭＳ ゴシック
-inline constexpr char kSongButtonFont[] = "\x82l\x82r \x83S\x83V\x83" "b\x83N";
 // エラー
 inline constexpr char kErrorTitle[] = "\x83G\x83\x89\x81[";
 

@@ -1,5 +1,6 @@
-// Folders held in memory. A pattern "folder\*.mp3" lists the folder's entries whose names end
-// in ".mp3" in any case, in the order they were added, as a file system lists them.
+// Folders held in memory. A folder lists its entries, files and directories alike, in the order
+// they were added, as a file system lists them. Paths are joined with "/", so a program that wrote
+// its own separator would be caught.
 #pragma once
 
 #include <map>
@@ -11,48 +12,44 @@ namespace doubles {
 
 class FileSystemDouble : public platform::FileSystem {
  public:
-  std::map<std::string, std::vector<platform::DirectoryEntry>> folders;  // by native path
-  std::map<std::string, std::string> files;                             // contents by name
+  std::map<std::string, std::vector<platform::FolderEntry>> folders;  // by native path
+  std::map<std::string, std::string> files;                          // contents by native path
   int entries_visited = 0;
-  int writes = 0;  // stays 0: the interface has no way to write, and the program must not need one
+  // A file system that lists on after being told to stop: the program must not rely on it.
+  bool ignores_stop = false;
 
-  void AddFile(const std::string& folder, const std::string& sjis_name, uint32_t attributes = 32) {
-    folders[folder].push_back({platform::PathName{sjis_name, sjis_name}, attributes});
+  void AddFile(const std::string& folder, const std::string& sjis_name) {
+    folders[folder].push_back({platform::PathName{sjis_name, sjis_name}, false});
   }
-  void AddDirectory(const std::string& folder, const std::string& name, uint32_t attributes = 16) {
-    folders[folder].push_back({platform::PathName{name, name}, attributes});
+  void AddDirectory(const std::string& folder, const std::string& name) {
+    folders[folder].push_back({platform::PathName{name, name}, true});
   }
 
   bool DirectoryExists(const platform::PathName& path) override {
     return folders.count(path.native) > 0;
   }
-  bool FindFiles(const platform::PathName& pattern,
-                 const std::function<bool(const platform::DirectoryEntry&)>& visit) override {
-    const auto slash = pattern.native.rfind('\\');
-    const std::string folder = pattern.native.substr(0, slash);
-    const auto found = folders.find(folder);
+  bool ListFolder(const platform::PathName& folder,
+                  const std::function<bool(const platform::FolderEntry&)>& visit) override {
+    const auto found = folders.find(folder.native);
     if (found == folders.end()) return false;
-    bool any = false;
     for (const auto& entry : found->second) {
-      if (!EndsWithMp3(entry.name.native)) continue;
-      any = true;
       ++entries_visited;
-      if (!visit(entry)) break;
+      if (!visit(entry) && !ignores_stop) break;
     }
-    return any;
+    return true;
   }
   std::optional<std::string> ReadFile(const platform::PathName& path) override {
     const auto found = files.find(path.native);
     if (found == files.end()) return std::nullopt;
     return found->second;
   }
-
- private:
-  static bool EndsWithMp3(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string tail = name.substr(name.size() - 4);
-    for (auto& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".mp3";
+  platform::PathName Join(const platform::PathName& folder,
+                          const platform::PathName& name) const override {
+    return platform::PathName{folder.sjis + "/" + name.sjis, folder.native + "/" + name.native};
+  }
+  platform::PathName ProgramName() const override { return platform::PathName::Ascii("Otopicco.exe"); }
+  platform::PathName ProgramFolder() const override {
+    return platform::PathName::Ascii("/opt/Otopicco/");
   }
 };
 

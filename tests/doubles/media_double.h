@@ -14,41 +14,36 @@ class MediaDouble : public platform::MediaDevice {
  public:
   explicit MediaDouble(EventLog& log) : log_(log) {}
   std::set<std::string> unplayable;  // native paths
-  std::string open_file;             // empty while nothing is open
-  bool playing = false;
 
-  void SetFileName(const platform::PathName& path) override { file_name_ = path.native; }
-  void Open() override {
+  void Open(const platform::PathName& path) override {
     Close();
-    log_.Add("open " + file_name_);
-    if (unplayable.count(file_name_)) throw platform::EMCIDeviceError("cannot open");
-    open_file = file_name_;
+    log_.Add("open " + path.native);
+    if (unplayable.count(path.native)) throw platform::EMCIDeviceError("cannot open");
+    open_file_ = path.native;
   }
   void Play() override {
-    if (open_file.empty()) throw platform::EMCIDeviceError("no device");
-    log_.Add("play " + open_file);
-    playing = true;
+    if (open_file_.empty()) throw platform::EMCIDeviceError("no device");
+    log_.Add("play " + open_file_);
+    playing_ = true;
   }
   void Stop() override {
-    if (open_file.empty()) throw platform::EMCIDeviceError("no device");
+    if (open_file_.empty()) throw platform::EMCIDeviceError("no device");
     log_.Add("stop");
-    playing = false;
+    playing_ = false;
   }
-  platform::MediaMode Mode() override {
-    if (open_file.empty()) return platform::MediaMode::NotReady;
-    return playing ? platform::MediaMode::Playing : platform::MediaMode::Stopped;
-  }
+  bool IsPlaying() override { return playing_; }
   void Close() override {
-    if (!open_file.empty()) log_.Add("close " + open_file);
-    open_file.clear();
-    playing = false;
+    if (!open_file_.empty()) log_.Add("close " + open_file_);
+    open_file_.clear();
+    playing_ = false;
   }
   // The song reaches its end by itself.
-  void End() { playing = false; }
+  void End() { playing_ = false; }
 
  private:
   EventLog& log_;
-  std::string file_name_;
+  std::string open_file_;  // empty while nothing is open
+  bool playing_ = false;
 };
 
 }  // namespace doubles

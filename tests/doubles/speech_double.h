@@ -27,7 +27,7 @@ class SpeechDouble : public platform::SpeechControl {
     if (fail_.speak) throw platform::SpeechError(-1, "speak refused");
     log_.Add("speak " + Utf16ToUtf8(text));
   }
-  void AudioReset() override {
+  void Silence() override {
     if (fail_.silence) throw platform::SpeechError(-1, "silence refused");
     log_.Add("silence");
   }

@@ -1,30 +1,66 @@
-// A window system in memory. It records what the program shows and draws, and keeps the focus
-// rules the program relies on: on_enter runs only when the focus really moves to a button.
+// A window system in memory. It records what the program shows and draws, and its forms follow
+// the program's own keyboard and focus rules (app::FormNavigation), so a test presses keys and
+// sees the focus, the announcements, the clicks and the menu commands that follow from them.
 #pragma once
 
-#include <list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/form_navigation.h"
 #include "platform/window_system.h"
 #include "tests/doubles/event_log.h"
 
 namespace doubles {
 
 class FormDouble;
+class WindowSystemDouble;
 
-class ButtonDouble : public platform::PushButton {
+// A control of a form, in tab order; removed from the form when destroyed.
+class ControlDouble {
  public:
-  ButtonDouble(FormDouble& form, platform::PushButtonSpec spec) : form_(form), spec(std::move(spec)) {}
-  ~ButtonDouble() override;
+  ControlDouble(FormDouble& form, app::ControlKind kind);
+  virtual ~ControlDouble();
+  ControlDouble(const ControlDouble&) = delete;
+  ControlDouble& operator=(const ControlDouble&) = delete;
+  virtual app::ControlState State() const;
+  int Id() const { return id_; }
+
+ protected:
+  FormDouble& form_;
+
+ private:
+  app::ControlKind kind_;
+  int id_;
+};
+
+class ButtonDouble : public platform::PushButton, public ControlDouble {
+ public:
+  ButtonDouble(FormDouble& form, platform::PushButtonSpec spec);
   int Tag() const override { return spec.tag; }
   platform::Bounds GetBounds() const override { return spec.bounds; }
   void SetFocus() override;
-  void Click() { spec.on_click(*this); }
-
-  FormDouble& form_;
+  app::ControlState State() const override;
   platform::PushButtonSpec spec;
+};
+
+class MemoDouble : public platform::Memo, public ControlDouble {
+ public:
+  MemoDouble(FormDouble& form, std::vector<std::string> lines);
+  void SetLines(const std::vector<std::string>& new_lines) override { lines = new_lines; }
+  std::vector<std::string> lines;
+};
+
+class FolderTreeDouble : public platform::FolderTree, public ControlDouble {
+ public:
+  FolderTreeDouble(FormDouble& form, EventLog& log);
+  // Logs "tree root " and the folder, or "tree root top"; the root becomes the selection.
+  void ShowRoot(const platform::TreeRoot& root) override;
+  std::optional<platform::PathName> SelectedPath() const override { return selected; }
+  std::optional<platform::PathName> selected;
+
+ private:
+  EventLog& log_;
 };
 
 class GraphicDouble : public platform::Graphic {
@@ -37,121 +73,100 @@ class GraphicDouble : public platform::Graphic {
   platform::Bounds bounds;
 };
 
-class MemoDouble : public platform::Memo {
+class FormDouble : public platform::Form, private app::FormNavigation::Host {
  public:
-  explicit MemoDouble(std::vector<std::string> lines) : lines_(std::move(lines)) {}
-  void SetLines(const std::vector<std::string>& lines) override { lines_ = lines; }
-  std::vector<std::string> Lines() const override { return lines_; }
+  FormDouble(WindowSystemDouble& system, EventLog& log, platform::FormSpec spec,
+             platform::FormEvents& events);
+  ~FormDouble() override;
 
- private:
-  std::vector<std::string> lines_;
-};
-
-class FolderTreeDouble : public platform::FolderTree {
- public:
-  explicit FolderTreeDouble(EventLog& log) : log_(log) {}
-  void ShowRoot(const std::optional<platform::PathName>& folder) override {
-    log_.Add("tree root " + (folder ? folder->sjis : std::string("desktop")));
-    selected = folder;
-  }
-  std::optional<platform::PathName> SelectedPath() const override { return selected; }
-  std::optional<platform::PathName> selected;
-
- private:
-  EventLog& log_;
-};
-
-class FormDouble : public platform::Form {
- public:
-  FormDouble(EventLog& log, platform::FormSpec spec, platform::FormEvents& events)
-      : log_(log), spec(std::move(spec)), events(events) {}
-  std::unique_ptr<platform::PushButton> AddPushButton(const platform::PushButtonSpec& s) override {
-    auto button = std::make_unique<ButtonDouble>(*this, s);
-    buttons.push_back(button.get());
-    return button;
-  }
-  std::unique_ptr<platform::Graphic> AddPicture(const platform::PictureSpec& s) override {
-    auto g = std::make_unique<GraphicDouble>(s.bounds);
-    graphics.push_back(g.get());
-    return g;
-  }
-  std::unique_ptr<platform::Graphic> AddBevel(const platform::BevelSpec& s) override {
-    auto g = std::make_unique<GraphicDouble>(s.bounds);
-    graphics.push_back(g.get());
-    return g;
-  }
-  std::unique_ptr<platform::Memo> AddMemo(const platform::MemoSpec& s) override {
-    auto memo = std::make_unique<MemoDouble>(s.lines);
-    this->memo = memo.get();
-    return memo;
-  }
-  std::unique_ptr<platform::FolderTree> AddFolderTree(const platform::FolderTreeSpec&) override {
-    auto tree = std::make_unique<FolderTreeDouble>(log_);
-    this->tree = tree.get();
-    return tree;
-  }
-  void SetOuterSize(int width, int height) override {
-    outer_width = width;
-    outer_height = height;
-  }
-  void DrawRectangle(const platform::Rect& r, platform::Color pen, int width) override;
+  std::unique_ptr<platform::PushButton> AddPushButton(const platform::PushButtonSpec& s) override;
+  std::unique_ptr<platform::Graphic> AddPicture(const platform::PictureSpec& s) override;
+  std::unique_ptr<platform::Graphic> AddBevel(const platform::BevelSpec& s) override;
+  std::unique_ptr<platform::Memo> AddMemo(const platform::MemoSpec& s) override;
+  std::unique_ptr<platform::FolderTree> AddFolderTree(const platform::FolderTreeSpec& s) override;
+  void SetClientSize(int width, int height) override;
+  // Logs what an immediate drawing shows: each outline that leaves as "draw" in the background's
+  // colour, then each one that joins.
+  void SetOutlines(const std::vector<platform::Outline>& list) override;
   void Show() override { visible = true; }
   void Hide() override { visible = false; }
-  bool Visible() const override { return visible; }
-  int ShowModal() override;
-  void SetModalResult(int result) override { modal_result = result; }
-  void Close() override { log_.Add("close " + spec.caption); }
+  platform::ModalResult ShowModal() override;
+  void SetModalResult(platform::ModalResult result) override { modal_result = result; }
+  void Close() override;
 
-  // What the window system does when the user presses a key or a button.
-  void PressDown();  // Up/Down move the focus with wrap-around; true for Down
-  void PressUp();
-  void Activate();  // the form becomes active
-  ButtonDouble* Focused() const { return focused; }
+  // What the user and the system do to the form.
+  void KeyDown(platform::Key key, platform::Modifiers modifiers = {});
+  void KeyUp(platform::Key key, platform::Modifiers modifiers = {});
+  void Press(platform::Key key, platform::Modifiers modifiers = {});  // down, then up
+  void Activate();          // the form becomes the active window
+  void MousePress(ButtonDouble& button);    // the focus moves to the button
+  void MouseRelease(ButtonDouble& button);  // the click
+  void Paint();             // the window is drawn anew: outlines forgotten, then OnPaint
 
-  EventLog& log_;
+  // What the form holds and shows.
+  std::vector<ButtonDouble*> Buttons() const;
+  ButtonDouble* FocusedButton() const;
+  std::optional<int> FocusedId() const { return system_focus_; }
+  void Add(ControlDouble& control) { controls_.push_back(&control); }
+  void Remove(ControlDouble& control);
+  void FocusControl(int id);
+
   platform::FormSpec spec;
   platform::FormEvents& events;
-  std::vector<ButtonDouble*> buttons;  // alive, in tab order
   std::vector<GraphicDouble*> graphics;
   MemoDouble* memo = nullptr;
   FolderTreeDouble* tree = nullptr;
-  ButtonDouble* focused = nullptr;
-  int outer_width = 0, outer_height = 0;
+  std::vector<platform::Outline> outlines;  // shown now
+  int client_width = 0, client_height = 0;
   bool visible = false;
-  int modal_result = 0;
+  platform::ModalResult modal_result = platform::ModalResult::None;
   std::function<void(FormDouble&)> while_modal;  // what the user does inside a modal showing
+  int next_id = 1;
 
  private:
-  void MoveFocus(int step);
+  std::vector<app::ControlState> Controls() const override;
+  void GiveFocus(int id) override { FocusControl(id); }
+  void Click(int id) override;
+  void RunMenu(int command) override { events.OnMenu(command); }
+  bool ShortCutHook(const platform::KeyEvent& key) override;
+  void PreviewKeyUp(const platform::KeyEvent& key) override { events.OnKeyUp(key); }
+  void CloseForm() override { Close(); }
+  ControlDouble* Find(int id) const;
+
+  WindowSystemDouble& system_;
+  EventLog& log_;
+  std::vector<ControlDouble*> controls_;  // alive, in tab order
+  std::optional<int> system_focus_;
+  app::FormNavigation navigation_;
 };
 
 class WindowSystemDouble : public platform::WindowSystem {
  public:
   explicit WindowSystemDouble(EventLog& log) : log_(log) {}
   std::unique_ptr<platform::Form> CreateForm(const platform::FormSpec& spec,
-                                             platform::FormEvents& events) override {
-    auto form = std::make_unique<FormDouble>(log_, spec, events);
-    forms.push_back(form.get());
-    return form;
-  }
+                                             platform::FormEvents& events) override;
   void ShowMessageBox(const std::string& title, const std::string& text,
-                      platform::BoxIcon icon) override {
-    log_.Add(std::string(icon == platform::BoxIcon::Error ? "error box " : "plain box ") + title +
-             " | " + text);
-  }
+                      platform::BoxIcon icon) override;
   void Beep() override { log_.Add("beep"); }
-  void Terminate() override { log_.Add("terminate"); }
-  void Run(platform::Form&) override { log_.Add("run"); }
-  void SetShortCutHook(std::function<bool(platform::KeyCode)> hook) override { shortcut = hook; }
-  void SetExceptionHandler(std::function<void(const std::exception&)> h) override { handler = h; }
-  platform::PathName ProgramFileName() const override { return program_file; }
+  void RequestQuit() override { log_.Add("quit request"); }
+  void Run(platform::Form&) override {
+    log_.Add("run");
+    if (while_running) while_running();
+  }
+  void SetShortCutHook(std::function<bool(const platform::KeyEvent&)> hook) override {
+    shortcut = std::move(hook);
+  }
+  void SetExceptionHandler(std::function<void(const std::exception&)> h) override {
+    handler = std::move(h);
+  }
 
   FormDouble& Form(size_t index) { return *forms.at(index); }
+  void FormGone(FormDouble& form);
 
-  std::vector<FormDouble*> forms;
-  std::function<bool(platform::KeyCode)> shortcut;
+  std::vector<FormDouble*> forms;  // in creation order; null once destroyed
+  std::function<void()> while_running;  // what the user does while the message loop runs
+  std::function<bool(const platform::KeyEvent&)> shortcut;
   std::function<void(const std::exception&)> handler;
-  platform::PathName program_file = platform::PathName::Ascii("C:\\Otopicco\\Otopicco.exe");
 
  private:
   EventLog& log_;

@@ -1,101 +1,122 @@
 // The folder dialog: its tree's root, and what OK changes and keeps.
 #include "tests/unit/player_fixture.h"
 
+#include "folder/folder_form.h"
+#include "player/player_layout.h"
+
 using doubles::Sjis;
+using platform::Key;
 using Events = std::vector<std::string>;
 
 class FolderTest : public PlayerTest {
  protected:
   std::unique_ptr<TFolder> folder;
+  Events creation;
   void SetUp() override {
     GivenSongs({"one.mp3", "two.mp3", "three.mp3"});
     StartAndShow();
-    folder = std::make_unique<TFolder>(services, *form);
+    log.Clear();
+    folder = std::make_unique<TFolder>(
+        services, [this](const platform::PathName& chosen) { return form->TakeSongsOf(chosen); });
     folder->FormCreate();
-    form->Folder = folder.get();
+    form->Connect({nullptr, [this] { folder->ShowModal(); }});
+    creation = log.events;
     log.Clear();
   }
   doubles::FormDouble& Dialog() { return windows.Form(1); }
   void Select(const std::string& path) { Dialog().tree->selected = platform::PathName::Ascii(path); }
   void Ok() { folder->Button2Click(); }
+  std::string NoMp3Box() { return "plain box Otopicco | " + Sjis("mp3ファイルがみつかりません。"); }
 };
 
 TEST_F(FolderTest, TheFirstRootIsTheProgramsFolder) {
-  EXPECT_EQ(folder->Root().sjis, "C:\\Otopicco\\");
-  EXPECT_EQ(Dialog().tree->selected->sjis, "C:\\Otopicco\\");
+  EXPECT_EQ(creation, (Events{"tree root /opt/Otopicco/"}));
+  EXPECT_EQ(Dialog().tree->selected->sjis, "/opt/Otopicco/");
 }
 
-TEST_F(FolderTest, SettingTheSameRootInAnyCaseChangesNothing) {
-  folder->SetRoot(platform::PathName::Ascii("c:\\OTOPICCO\\"));
+TEST_F(FolderTest, SettingTheRootItHasInAnyCaseChangesNothing) {
+  folder->SetRoot(platform::TreeRoot::Folder(platform::PathName::Ascii("/OPT/otopicco/")));
+  EXPECT_TRUE(log.events.empty());
   folder->Button1Click();
   folder->Button1Click();
-  EXPECT_EQ(log.events, (Events{"tree root desktop"}));
-  folder->SetRoot(platform::PathName::Ascii("RFDESKTOP"));
+  EXPECT_EQ(log.events, (Events{"tree root top"}));
+  folder->SetRoot(platform::TreeRoot::Top());
   EXPECT_EQ(log.events.size(), 1u);
+  folder->SetRoot(platform::TreeRoot::Folder(platform::PathName::Ascii("/opt/Otopicco/")));
+  EXPECT_EQ(log.events.back(), "tree root /opt/Otopicco/");
 }
 
 TEST_F(FolderTest, OkOnAFolderWithSongsRebuildsTheListAndHides) {
-  GivenSongs({"a.mp3"}, "D:\\songs");
-  form->ButtonClick(*form->SongButtons[0]);
-  form->FormKeyUp(platform::keys::Down);
-  Select("D:\\songs");
+  GivenSongs({"a.mp3"}, "/media/songs");
+  Click(0);
+  Press(Key::Down);
+  Select("/media/songs");
   Dialog().visible = true;
   log.Clear();
   Ok();
-  EXPECT_EQ(Dialog().modal_result, 1);
+  EXPECT_EQ(Dialog().modal_result, platform::ModalResult::Ok);
   EXPECT_FALSE(Dialog().visible);
-  EXPECT_EQ(folder->ChosenFolder.sjis, "D:\\songs");
-  ASSERT_EQ(form->SongButtons.size(), 1u);
+  ASSERT_EQ(ButtonCount(), 1u);
   EXPECT_EQ(Button(0).spec.caption, " 1 a" + std::string(19, ' '));
-  EXPECT_EQ(Window().outer_height, 180);
-  EXPECT_EQ(form->LastPlayed, -1);
-  EXPECT_EQ(form->CurrentIndex, 0);
+  EXPECT_EQ(Window().client_height, player::WindowClientHeight(0));
   EXPECT_TRUE(log.events.empty());  // nothing spoken, no box
+  // The selection starts again at song 1.
+  EXPECT_EQ(SelectionShownByPaint(), 0);
   // The same song number now opens the new folder's file.
-  form->ButtonClick(*form->SongButtons[0]);
-  EXPECT_EQ(log.Starting("open").back(), "open D:\\songs\\a.mp3");
+  log.Clear();
+  Click(0);
+  EXPECT_EQ(log.Starting("open"), (Events{"open /media/songs/a.mp3"}));
 }
 
 TEST_F(FolderTest, OkOnAFolderWithoutSongsBeepsTellsAndKeepsEverything) {
-  files.folders["E:\\empty"];
-  files.AddDirectory("E:\\empty", "x.mp3");
-  form->ButtonClick(*form->SongButtons[1]);
-  Select("E:\\empty");
+  files.folders["/empty"];
+  files.AddDirectory("/empty", "x.mp3");
+  Click(1);
+  Select("/empty");
   log.Clear();
   Ok();
-  EXPECT_EQ(log.events, (Events{"beep", "beep", "plain box Otopicco | " + Sjis("mp3ファイルがみつかりません。")}));
-  EXPECT_TRUE(folder->ChosenFolder.empty());
-  EXPECT_EQ(form->SongButtons.size(), 3u);
-  EXPECT_EQ(form->LastPlayed, 1);
-  EXPECT_EQ(Dialog().modal_result, 1);
-  form->ButtonClick(*form->SongButtons[1]);
-  EXPECT_EQ(log.events.back(), "play music\\two.mp3");
+  EXPECT_EQ(log.events, (Events{"beep", "beep", NoMp3Box()}));
+  EXPECT_EQ(ButtonCount(), 3u);
+  EXPECT_EQ(Dialog().modal_result, platform::ModalResult::Ok);
+  // Song 2 is still the one last played, from the music folder: it plays on.
+  log.Clear();
+  Click(1);
+  EXPECT_EQ(log.events, (Events{"play music/two.mp3"}));
+}
+
+TEST_F(FolderTest, OkWithoutASelectedFolderIsAFolderWithoutSongs) {
+  Dialog().tree->selected.reset();
+  Ok();
+  EXPECT_EQ(log.events, (Events{"beep", "beep", NoMp3Box()}));
+  EXPECT_EQ(ButtonCount(), 3u);
 }
 
 TEST_F(FolderTest, AFailedOkKeepsTheFolderChosenBefore) {
-  GivenSongs({"a.mp3"}, "D:\\songs");
-  files.folders["E:\\empty"];
-  Select("D:\\songs");
+  GivenSongs({"a.mp3"}, "/media/songs");
+  files.folders["/empty"];
+  Select("/media/songs");
   Ok();
-  Select("E:\\empty");
+  Select("/empty");
   Ok();
-  EXPECT_EQ(folder->ChosenFolder.sjis, "D:\\songs");
+  log.Clear();
+  Click(0);
+  EXPECT_EQ(log.events.front(), "open /media/songs/a.mp3");
 }
 
 TEST_F(FolderTest, ChoosingAFolderStopsThePlayingSongFirst) {
-  form->ButtonClick(*form->SongButtons[0]);
+  Click(0);
   log.Clear();
-  form->N4Click();
+  Press(Key::O, Ctrl());
   EXPECT_EQ(log.events, (Events{"stop", "modal " + Sjis("フォルダの選択")}));
   form->N4Click();  // stopped now: nothing to stop
   EXPECT_EQ(log.Count("stop"), 1u);
 }
 
 TEST_F(FolderTest, AfterARebuildTheOldFrameIsPaintedOverWhereItWas) {
-  GivenSongs({"a.mp3", "b.mp3"}, "D:\\songs");
-  Window().PressDown();
-  Window().PressDown();  // song 3 framed
-  Select("D:\\songs");
+  GivenSongs({"a.mp3", "b.mp3"}, "/media/songs");
+  Press(Key::Down);
+  Press(Key::Down);  // song 3 framed
+  Select("/media/songs");
   Ok();
   log.Clear();
   Window().Activate();  // the focused button was destroyed: the first new one is announced
@@ -104,9 +125,28 @@ TEST_F(FolderTest, AfterARebuildTheOldFrameIsPaintedOverWhereItWas) {
 }
 
 TEST_F(FolderTest, CancelChangesNothing) {
-  Select("D:\\elsewhere");
+  Select("/elsewhere");
   folder->Button3Click();
-  EXPECT_EQ(Dialog().modal_result, 1);
-  EXPECT_TRUE(folder->ChosenFolder.empty());
-  EXPECT_EQ(form->SongButtons.size(), 3u);
+  EXPECT_EQ(Dialog().modal_result, platform::ModalResult::Ok);
+  EXPECT_EQ(ButtonCount(), 3u);
+  log.Clear();
+  Click(0);
+  EXPECT_EQ(log.events.front(), "open music/one.mp3");
+}
+
+TEST_F(FolderTest, InTheDialogEnterClicksOkFromTheTreeAndEscCancels) {
+  GivenSongs({"a.mp3"}, "/media/songs");
+  Select("/media/songs");
+  Dialog().while_modal = [](doubles::FormDouble& dialog) {
+    dialog.Activate();           // the tree, first in tab order, takes the focus
+    dialog.Press(Key::Down);     // the tree's own key: the focus stays
+    dialog.Press(Key::Escape);   // キャンセル
+  };
+  form->N4Click();
+  EXPECT_EQ(ButtonCount(), 3u);
+  EXPECT_EQ(Dialog().FocusedId(), Dialog().tree->Id());
+  Dialog().while_modal = [](doubles::FormDouble& dialog) { dialog.Press(Key::Enter); };
+  EXPECT_TRUE(log.Starting("beep").empty());
+  form->N4Click();
+  EXPECT_EQ(ButtonCount(), 1u);
 }

@@ -7,15 +7,15 @@
 #include "help/help_text.h"
 #include "player/message_boxes.h"
 
-namespace keys = platform::keys;
 using doubles::Sjis;
+using platform::Key;
 using Events = std::vector<std::string>;
 
 class MenusTest : public PlayerTest {
  protected:
   void SetUp() override {
     GivenSongs({"one.mp3"});
-    Start();
+    StartAndShow();
     log.Clear();
   }
 };
@@ -29,31 +29,44 @@ TEST_F(MenusTest, VersionIsSpokenThenShown) {
 }
 
 TEST_F(MenusTest, GoodbyeSpeaksShowsThenClosesTheWindow) {
-  form->FormKeyUp(keys::NumpadDivide);
+  Press(Key::NumpadDivide);
   EXPECT_EQ(log.events,
             (Events{"speak バイバイ、じゃまたね！えんたーキーをおしてください。おわります。",
                     "plain box Otopicco | " + Sjis("おわります。"), "close " + Sjis("Otopicco♪")}));
-  EXPECT_EQ(form->CurrentIndex, 0);
+  EXPECT_EQ(SelectionShownByPaint(), 0);
 }
 
-TEST_F(MenusTest, GoodbyeWithoutSpeechOnlyShowsAndCloses) {
-  form->SpeechUnavailable = 1;
-  form->Goodbye();
+TEST_F(PlayerTest, GoodbyeWithoutSpeechOnlyShowsAndCloses) {
+  speech.fail.create = true;
+  GivenSongs({"one.mp3"});
+  StartAndShow();
+  log.Clear();
+  Press(Key::NumpadDivide);
   EXPECT_EQ(log.events, (Events{"plain box Otopicco | " + Sjis("おわります。"), "close " + Sjis("Otopicco♪")}));
 }
 
-TEST_F(MenusTest, ExitIsATerminateRequest) {
+TEST_F(MenusTest, ExitIsAQuitRequest) {
   form->Exit2Click();
-  EXPECT_EQ(log.events, (Events{"terminate"}));
+  EXPECT_EQ(log.events, (Events{"quit request"}));
 }
 
-TEST_F(MenusTest, MenuCommandsReachTheirHandlers) {
-  form->ButtonClick(*form->SongButtons[0]);
+TEST_F(MenusTest, MenuCommandsAndTheirShortcutsReachTheirHandlers) {
+  int folder_dialogs = 0, help_windows = 0;
+  form->Connect({[&] { ++help_windows; }, [&] { ++folder_dialogs; }});
+  Click(0);
   log.Clear();
-  Window().events.OnMenu(static_cast<int>(PlayerCommand::Stop));
+  Press(Key::S, Ctrl());
   EXPECT_EQ(log.Count("stop"), 1u);
+  Press(Key::O, Ctrl());
+  EXPECT_EQ(folder_dialogs, 1);
+  // Only Ctrl and the letter: the letter alone, or with Shift too, is no shortcut.
+  Press(Key::O);
+  Press(Key::O, platform::Modifiers{true, true, false});
+  EXPECT_EQ(folder_dialogs, 1);
+  Window().events.OnMenu(static_cast<int>(PlayerCommand::Help));
+  EXPECT_EQ(help_windows, 1);
   Window().events.OnMenu(static_cast<int>(PlayerCommand::Exit));
-  EXPECT_EQ(log.events.back(), "terminate");
+  EXPECT_EQ(log.events.back(), "quit request");
 }
 
 TEST(HelpText, SplitsEveryKindOfLineEnd) {
@@ -88,20 +101,29 @@ class HelpWindowTest : public PlayerTest {
  protected:
   std::unique_ptr<THelpF> help;
   void Create() { help = std::make_unique<THelpF>(services); }
+  doubles::FormDouble& HelpWindow() { return windows.Form(0); }
+  const std::vector<std::string>& Text() { return HelpWindow().memo->lines; }
 };
 
 TEST_F(HelpWindowTest, LoadsTheHelpFileAsItsLines) {
   files.files["ReadMe_sapi.txt"] = Sjis("ヘルプ\r\n二行目\r\n");
   Create();
   help->FormCreate();
-  EXPECT_EQ(help->Memo1().Lines(), (std::vector<std::string>{Sjis("ヘルプ"), Sjis("二行目")}));
+  EXPECT_EQ(Text(), (std::vector<std::string>{Sjis("ヘルプ"), Sjis("二行目")}));
+}
+
+TEST_F(HelpWindowTest, EveryByteOfALineReachesTheTextANulIncluded) {
+  files.files["ReadMe_sapi.txt"] = std::string("before\0after\r\nnext", 18);
+  Create();
+  help->FormCreate();
+  EXPECT_EQ(Text(), (std::vector<std::string>{std::string("before\0after", 12), "next"}));
 }
 
 TEST_F(HelpWindowTest, AnEmptyFileEmptiesTheText) {
   files.files["ReadMe_sapi.txt"] = "";
   Create();
   help->FormCreate();
-  EXPECT_TRUE(help->Memo1().Lines().empty());
+  EXPECT_TRUE(Text().empty());
 }
 
 TEST_F(HelpWindowTest, AMegabyteFileIsLoadedWhole) {
@@ -110,7 +132,7 @@ TEST_F(HelpWindowTest, AMegabyteFileIsLoadedWhole) {
   files.files["ReadMe_sapi.txt"] = big;
   Create();
   help->FormCreate();
-  EXPECT_EQ(help->Memo1().Lines().size(), big.size() / 16);
+  EXPECT_EQ(Text().size(), big.size() / 16);
 }
 
 TEST_F(HelpWindowTest, AMissingFileRaisesTheOpenErrorAndKeepsTheBuiltInText) {
@@ -122,22 +144,42 @@ TEST_F(HelpWindowTest, AMissingFileRaisesTheOpenErrorAndKeepsTheBuiltInText) {
     EXPECT_EQ(std::string(error.what()), Sjis("ファイル ReadMe_sapi.txt は開けません"));
     EXPECT_EQ(app::ExceptionBoxText(error.what()), Sjis("ファイル ReadMe_sapi.txt は開けません") + ".");
   }
-  EXPECT_EQ(help->Memo1().Lines(), help::BuiltInHelpText());
+  EXPECT_EQ(Text(), help::BuiltInHelpText());
 }
 
-TEST_F(HelpWindowTest, CloseHidesAndReopeningKeepsTheText) {
+TEST_F(HelpWindowTest, OwaruOrEnterHidesAndReopeningKeepsTheText) {
   files.files["ReadMe_sapi.txt"] = "text";
   Create();
   help->FormCreate();
   files.files["ReadMe_sapi.txt"] = "changed";
-  auto& window = windows.Form(0);
-  window.Show();
+  help->Show();
   help->Button1Click();
-  EXPECT_FALSE(window.visible);
-  window.Show();
-  EXPECT_EQ(help->Memo1().Lines(), (std::vector<std::string>{"text"}));
-  ASSERT_EQ(window.buttons.size(), 1u);
-  EXPECT_TRUE(window.buttons[0]->spec.is_default);
+  EXPECT_FALSE(HelpWindow().visible);
+  help->Show();
+  EXPECT_TRUE(HelpWindow().visible);
+  EXPECT_EQ(Text(), (std::vector<std::string>{"text"}));
+  // The window opens with the focus on おわる, the default button: Enter hides it.
+  HelpWindow().Activate();
+  ASSERT_NE(HelpWindow().FocusedButton(), nullptr);
+  EXPECT_TRUE(HelpWindow().FocusedButton()->spec.is_default);
+  HelpWindow().Press(Key::Enter);
+  EXPECT_FALSE(HelpWindow().visible);
+}
+
+TEST_F(HelpWindowTest, TabReachesTheTextWhichKeepsUpDownAndLosesLeftRight) {
+  windows.SetShortCutHook(&TMp3Form::ApplicationEvents1ShortCut);
+  files.files["ReadMe_sapi.txt"] = "text";
+  Create();
+  help->FormCreate();
+  help->Show();
+  HelpWindow().Activate();
+  HelpWindow().Press(Key::Tab);
+  EXPECT_EQ(HelpWindow().FocusedId(), HelpWindow().memo->Id());
+  HelpWindow().Press(Key::Down);
+  HelpWindow().Press(Key::Right);
+  EXPECT_EQ(HelpWindow().FocusedId(), HelpWindow().memo->Id());
+  HelpWindow().Press(Key::Tab);
+  EXPECT_NE(HelpWindow().FocusedButton(), nullptr);
 }
 
 TEST(ExceptionBox, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
@@ -149,19 +191,20 @@ TEST(ExceptionBox, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
 }
 
 TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotLowerCasedAfterTheFirstLetter) {
-  EXPECT_EQ(player::ApplicationTitle("C:\\Program Files\\OTOPICCO.EXE"), "Otopicco");
-  EXPECT_EQ(player::ApplicationTitle("D:\\x\\otopicco.v2.exe"), "otopicco");
+  EXPECT_EQ(player::ApplicationTitle("OTOPICCO.EXE"), "Otopicco");
+  EXPECT_EQ(player::ApplicationTitle("otopicco.v2.exe"), "otopicco");
   EXPECT_EQ(player::ApplicationTitle("Player"), "Player");
-  // The second byte of "表" is a backslash: it does not end the folder.
-  EXPECT_EQ(player::ApplicationTitle(Sjis("C:\\表\\ＡPlay.exe")), Sjis("ＡPlay").substr(0, 2) + "play");
+  // The second byte of "ア" is the capital letter A: it is left alone.
+  ASSERT_EQ(Sjis("ア")[1], 'A');
+  EXPECT_EQ(player::ApplicationTitle(Sjis("アPlay.exe")), Sjis("ア") + "play");
 }
 
 TEST_F(PlayerTest, TheProgramCreatesItsWindowsInOrderAndDestroysThemInReverse) {
   GivenSongs({"one.mp3"});
   files.files["ReadMe_sapi.txt"] = "help";
   EXPECT_EQ(app::RunProgram(services), 0);
-  ASSERT_EQ(windows.forms.size(), 0u + 3u);
-  EXPECT_EQ(log.events, (Events{"speech create", "speed 160", "tree root C:\\Otopicco\\", "run",
+  ASSERT_EQ(windows.forms.size(), 3u);
+  EXPECT_EQ(log.events, (Events{"speech create", "speed 160", "tree root /opt/Otopicco/", "run",
                                 "speech release"}));
 }
 
@@ -170,4 +213,16 @@ TEST_F(PlayerTest, TheProgramShowsACreationErrorAndGoesOn) {
   EXPECT_EQ(app::RunProgram(services), 0);
   EXPECT_EQ(log.Count("error box Otopicco | " + Sjis("ファイル ReadMe_sapi.txt は開けません") + "."), 1u);
   EXPECT_EQ(log.Count("run"), 1u);
+}
+
+TEST_F(PlayerTest, ThePlayerOpensTheOtherWindowsTheProgramGaveIt) {
+  GivenSongs({"one.mp3"});
+  files.files["ReadMe_sapi.txt"] = "help";
+  windows.while_running = [this] {
+    windows.Form(0).events.OnMenu(static_cast<int>(PlayerCommand::Help));
+    EXPECT_TRUE(windows.Form(1).visible);
+    windows.Form(0).Press(Key::O, Ctrl());
+  };
+  app::RunProgram(services);
+  EXPECT_EQ(log.Count("modal " + Sjis("フォルダの選択")), 1u);
 }

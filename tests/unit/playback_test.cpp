@@ -3,18 +3,17 @@
 
 #include "player/playback.h"
 
-namespace keys = platform::keys;
 using doubles::Sjis;
+using platform::Key;
 using Events = std::vector<std::string>;
 
 class PlaybackTest : public PlayerTest {
  protected:
   void SetUp() override {
     GivenSongs({"one.mp3", "two.mp3"});
-    Start();
+    StartAndShow();
     log.Clear();
   }
-  void Click(int index) { form->ButtonClick(*form->SongButtons.at(index)); }
   std::string NotFoundBox(const std::string& file) {
     return "error box " + Sjis("エラー") + " | " + player::NotFoundMessage(Sjis(file));
   }
@@ -22,75 +21,108 @@ class PlaybackTest : public PlayerTest {
 
 TEST_F(PlaybackTest, FirstClickOpensAndPlays) {
   Click(0);
-  EXPECT_EQ(log.events, (Events{"open music\\one.mp3", "play music\\one.mp3"}));
-  EXPECT_EQ(form->LastPlayed, 0);
+  EXPECT_EQ(log.events, (Events{"open music/one.mp3", "play music/one.mp3"}));
+}
+
+TEST_F(PlaybackTest, EnterPlaysTheFocusedSongAndShiftOrCtrlEnterNothing) {
+  Press(Key::Down);
+  log.Clear();
+  Press(Key::Enter, Shift());
+  Press(Key::Enter, Ctrl());
+  EXPECT_TRUE(log.events.empty());
+  Press(Key::Enter);
+  EXPECT_EQ(log.events, (Events{"open music/two.mp3", "play music/two.mp3"}));
+}
+
+TEST_F(PlaybackTest, SpaceClicksOnTheWayUp) {
+  Window().KeyDown(Key::Space);
+  EXPECT_TRUE(log.events.empty());
+  Window().KeyUp(Key::Space);
+  EXPECT_EQ(log.events, (Events{"open music/one.mp3", "play music/one.mp3"}));
 }
 
 TEST_F(PlaybackTest, ClickOnThePlayingSongOnlyPlaysOn) {
   Click(0);
   log.Clear();
-  Click(0);
-  EXPECT_EQ(log.events, (Events{"play music\\one.mp3"}));
+  Press(Key::Enter);
+  EXPECT_EQ(log.events, (Events{"play music/one.mp3"}));
 }
 
 TEST_F(PlaybackTest, AnotherSongClosesTheOldFileFirst) {
   Click(0);
   log.Clear();
   Click(1);
-  EXPECT_EQ(log.events, (Events{"close music\\one.mp3", "open music\\two.mp3", "play music\\two.mp3"}));
+  EXPECT_EQ(log.events, (Events{"close music/one.mp3", "open music/two.mp3", "play music/two.mp3"}));
 }
 
 TEST_F(PlaybackTest, StoppedOrEndedSongIsPlayedOnWithoutReopening) {
   Click(0);
-  form->FormKeyUp(keys::NumpadMinus);
+  Press(Key::NumpadMinus);
   EXPECT_EQ(log.events.back(), "stop");
   log.Clear();
   Click(0);
-  EXPECT_EQ(log.events, (Events{"play music\\one.mp3"}));
+  EXPECT_EQ(log.events, (Events{"play music/one.mp3"}));
   media.End();
   log.Clear();
   Click(0);
-  EXPECT_EQ(log.events, (Events{"play music\\one.mp3"}));
+  EXPECT_EQ(log.events, (Events{"play music/one.mp3"}));
 }
 
-TEST_F(PlaybackTest, StopStepStopsOnlyAPlayingSong) {
+TEST_F(PlaybackTest, StopStepStopsOnlyAPlayingSongAndKeepsTheSongOpen) {
   form->N1Click();  // nothing open
   Click(0);
   media.End();
   form->N1Click();  // ended
-  form->FormKeyUp(keys::NumpadMinus);
+  Press(Key::NumpadMinus);
+  Press(Key::S, Ctrl());
   EXPECT_TRUE(log.Starting("stop").empty());
   Click(1);
-  form->N1Click();
+  Press(Key::S, Ctrl());
   EXPECT_EQ(log.Count("stop"), 1u);
-  EXPECT_EQ(form->LastPlayed, 1);
+  // Song 2 is still the one last played: it resumes without opening again.
+  log.Clear();
+  Click(1);
+  EXPECT_EQ(log.events, (Events{"play music/two.mp3"}));
+}
+
+TEST_F(PlaybackTest, TheKeypadsStopLeavesTheFocusAndTheSelection) {
+  Press(Key::Down);
+  Press(Key::Enter);
+  log.Clear();
+  Press(Key::NumpadMinus);
+  EXPECT_EQ(log.events, (Events{"stop"}));
+  EXPECT_EQ(Window().FocusedButton(), &Button(1));
+  EXPECT_EQ(SelectionShownByPaint(), 1);
 }
 
 TEST_F(PlaybackTest, AMissingFileIsSpokenThenShownAndReportedAgainOnTheNextClick) {
-  media.unplayable.insert("music\\two.mp3");
+  media.unplayable.insert("music/two.mp3");
   Click(1);
-  const Events report{"open music\\two.mp3",
+  const Events report{"open music/two.mp3",
                       "speak musicフォルダ内に\r\n\r\ntwo.mp3 がありません。", NotFoundBox("two.mp3")};
   EXPECT_EQ(log.events, report);
-  EXPECT_EQ(form->LastPlayed, 1);
   log.Clear();
   Click(1);  // Play fails: nothing is open
   EXPECT_EQ(log.events, (Events{report[1], report[2]}));
   log.Clear();
   Click(0);
-  EXPECT_EQ(log.events, (Events{"open music\\one.mp3", "play music\\one.mp3"}));
+  EXPECT_EQ(log.events, (Events{"open music/one.mp3", "play music/one.mp3"}));
 }
 
-TEST_F(PlaybackTest, WithoutSpeechAMissingFileOnlyShowsTheBox) {
-  form->SpeechUnavailable = 1;
-  media.unplayable.insert("music\\one.mp3");
+TEST_F(PlayerTest, WithoutSpeechAMissingFileOnlyShowsTheBox) {
+  speech.fail.create = true;
+  GivenSongs({"one.mp3"});
+  Start();
+  media.unplayable.insert("music/one.mp3");
+  log.Clear();
   Click(0);
-  EXPECT_EQ(log.events, (Events{"open music\\one.mp3", NotFoundBox("one.mp3")}));
+  EXPECT_EQ(log.events, (Events{"open music/one.mp3", "error box " + Sjis("エラー") + " | " +
+                                                          player::NotFoundMessage("one.mp3")}));
 }
 
 TEST_F(PlaybackTest, AFailingSpeakEscapesAndTheBoxIsNotShown) {
   speech.fail.speak = true;
-  media.unplayable.insert("music\\one.mp3");
+  media.unplayable.insert("music/one.mp3");
   EXPECT_THROW(Click(0), platform::SpeechError);
   EXPECT_TRUE(log.Starting("error box").empty());
 }
@@ -102,17 +134,12 @@ TEST(NotFoundMessage, IsItsThreePiecesByteForByte) {
   EXPECT_EQ(message.size(), 21 + name.size() + 15);
 }
 
-TEST(SongPath, InsertsExactlyOneBackslash) {
-  const auto file = platform::PathName::Ascii("a.mp3");
-  EXPECT_EQ(player::SongPath(platform::PathName::Ascii("D:\\songs"), file).native, "D:\\songs\\a.mp3");
-  EXPECT_EQ(player::SongPath(platform::PathName::Ascii("D:\\"), file).native, "D:\\\\a.mp3");
-}
-
 TEST_F(PlaybackTest, ANativeNameThatShiftJisCannotHoldIsOpenedByItsNativeForm) {
   files.folders["music"].clear();
-  files.folders["music"].push_back({platform::PathName{"?.mp3", "\xF0\x9F\x8E\xB5.mp3"}, 32});
-  ASSERT_TRUE(form->RebuildSongList(platform::PathName::Ascii("music\\*.mp3")));
+  files.folders["music"].push_back({platform::PathName{"?.mp3", "\xF0\x9F\x8E\xB5.mp3"}, false});
+  ASSERT_TRUE(form->TakeSongsOf(platform::PathName::Ascii("music")));
+  EXPECT_EQ(Button(0).spec.caption, " 1 ?" + std::string(19, ' '));
   log.Clear();
   Click(0);
-  EXPECT_EQ(log.events.front(), "open music\\\xF0\x9F\x8E\xB5.mp3");
+  EXPECT_EQ(log.events.front(), "open music/\xF0\x9F\x8E\xB5.mp3");
 }

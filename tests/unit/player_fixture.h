@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
-#include "folder/folder_form.h"
 #include "platform/linux/iconv_codec.h"
 #include "player/mp3_form.h"
 #include "tests/doubles/file_system_double.h"
@@ -25,7 +25,7 @@ class PlayerTest : public ::testing::Test {
   platform::Services services{windows, speech, media, files, codec};
   std::unique_ptr<TMp3Form> form;
 
-  // A music folder with these song files (names in UTF-8).
+  // A folder (music unless named) with these song files (names in UTF-8).
   void GivenSongs(const std::vector<std::string>& names, const std::string& folder = "music") {
     files.folders[folder];
     for (const auto& name : names) files.AddFile(folder, doubles::Sjis(name));
@@ -36,16 +36,35 @@ class PlayerTest : public ::testing::Test {
   }
   // Creates the window and runs its start-up, as the program entry does.
   void Start() {
+    windows.SetShortCutHook(&TMp3Form::ApplicationEvents1ShortCut);
     form = std::make_unique<TMp3Form>(services);
     form->FormCreate();
   }
-  doubles::FormDouble& Window() { return windows.Form(0); }
-  doubles::ButtonDouble& Button(int index) {
-    return static_cast<doubles::ButtonDouble&>(*form->SongButtons.at(index));
-  }
-  // The form becomes active and its first button takes the focus, as at start.
+  // The window becomes active and its first button takes the focus, as at start.
   void StartAndShow() {
     Start();
     Window().Activate();
   }
+  doubles::FormDouble& Window() { return windows.Form(0); }
+  doubles::ButtonDouble& Button(int index) { return *Window().Buttons().at(index); }
+  size_t ButtonCount() { return Window().Buttons().size(); }
+  void Press(platform::Key key, platform::Modifiers modifiers = {}) { Window().Press(key, modifiers); }
+  void Click(int index) { form->ButtonClick(Button(index)); }
+
+  // The song whose frame a fresh paint of the window shows: the selection. Paints the window.
+  std::optional<int> SelectionShownByPaint() {
+    Window().Paint();
+    if (Window().outlines.size() != 1) return std::nullopt;
+    return (Window().outlines[0].rect.top - 14) / 60;
+  }
+
+  // What the double logs for the frame of a song drawn in the colour.
+  static std::string Frame(const char* colour, int index) {
+    return std::string("draw ") + colour + " 4 13," + std::to_string(60 * index + 14) + ",307," +
+           std::to_string(60 * index + 58);
+  }
 };
+
+inline platform::Modifiers Ctrl() { return platform::Modifiers{false, true, false}; }
+inline platform::Modifiers Shift() { return platform::Modifiers{true, false, false}; }
+inline platform::Modifiers Alt() { return platform::Modifiers{false, false, true}; }

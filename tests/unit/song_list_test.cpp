@@ -1,6 +1,7 @@
 // Which files become songs, and how their buttons and the window are laid out.
 #include <gtest/gtest.h>
 
+#include "player/player_layout.h"
 #include "player/song_list.h"
 #include "tests/doubles/file_system_double.h"
 #include "tests/doubles/utf.h"
@@ -9,41 +10,58 @@ using doubles::Sjis;
 using player::SongTable;
 
 namespace {
-const platform::PathName kMusicPattern = platform::PathName::Ascii("music\\*.mp3");
+const platform::PathName kMusic = platform::PathName::Ascii("music");
 }
 
-TEST(DirectoryScan, SkipsDirectoriesWhateverElseTheyCarryAndKeepsFileSystemOrder) {
+TEST(DirectoryScan, KeepsFilesEndingInMp3InAnyCaseSkipsDirectoriesAndKeepsFileSystemOrder) {
   doubles::FileSystemDouble files;
   files.AddFile("music", "b.mp3");
-  files.AddDirectory("music", "old.mp3", 16 | 32 | 2 | 1);  // archive, hidden, read-only
-  files.AddFile("music", "hidden.mp3", 2);
-  files.AddFile("music", "system.MP3", 4);
+  files.AddDirectory("music", "old.mp3");
+  files.AddFile("music", "notes.txt");
+  files.AddFile("music", "hidden.mp3");
+  files.AddFile("music", "system.MP3");
+  files.AddFile("music", "song.mp3.bak");
+  files.AddFile("music", "mp3");
+  files.AddFile("music", ".mp3");
+  files.AddFile("music", Sjis("曲.Mp3"));
   files.AddFile("music", "a.mp3");
   SongTable songs;
-  ASSERT_EQ(player::ScanDirectory(files, kMusicPattern, songs), 4);
+  ASSERT_EQ(player::ScanDirectory(files, kMusic, songs), 6);
   EXPECT_EQ(songs[0].sjis, "b.mp3");
   EXPECT_EQ(songs[1].sjis, "hidden.mp3");
   EXPECT_EQ(songs[2].sjis, "system.MP3");
-  EXPECT_EQ(songs[3].sjis, "a.mp3");
+  EXPECT_EQ(songs[3].sjis, ".mp3");
+  EXPECT_EQ(songs[4].sjis, Sjis("曲.Mp3"));
+  EXPECT_EQ(songs[5].sjis, "a.mp3");
 }
 
 TEST(DirectoryScan, NothingFoundOrOnlyDirectoriesStoresNothing) {
   doubles::FileSystemDouble files;
   SongTable songs;
   songs[0] = platform::PathName::Ascii("earlier.mp3");
-  EXPECT_EQ(player::ScanDirectory(files, kMusicPattern, songs), 0);
+  EXPECT_EQ(player::ScanDirectory(files, kMusic, songs), 0);
   files.AddDirectory("music", "x.mp3");
-  EXPECT_EQ(player::ScanDirectory(files, kMusicPattern, songs), 0);
+  EXPECT_EQ(player::ScanDirectory(files, kMusic, songs), 0);
   EXPECT_EQ(songs[0].sjis, "earlier.mp3");
 }
 
-TEST(DirectoryScan, StopsSearchingOnceTheTableIsFull) {
+TEST(DirectoryScan, StopsListingOnceTheTableIsFull) {
   doubles::FileSystemDouble files;
   for (int i = 0; i < 100000; ++i) files.AddFile("music", std::to_string(i) + ".mp3");
   SongTable songs;
-  EXPECT_EQ(player::ScanDirectory(files, kMusicPattern, songs), player::kSongSlots);
+  EXPECT_EQ(player::ScanDirectory(files, kMusic, songs), player::kSongSlots);
   EXPECT_EQ(songs[50].sjis, "50.mp3");
   EXPECT_EQ(files.entries_visited, player::kSongSlots);
+}
+
+TEST(DirectoryScan, AListingThatGoesOnAfterStopNeverWritesPastTheTable) {
+  doubles::FileSystemDouble files;
+  files.ignores_stop = true;
+  for (int i = 0; i < 200; ++i) files.AddFile("music", std::to_string(i) + ".mp3");
+  SongTable songs;
+  EXPECT_EQ(player::ScanDirectory(files, kMusic, songs), player::kSongSlots);
+  EXPECT_EQ(songs[50].sjis, "50.mp3");
+  EXPECT_EQ(files.entries_visited, 200);
 }
 
 TEST(ButtonCountRule, EveryFileGetsAButtonUpTo21AndLongerListsShow21) {
@@ -65,8 +83,21 @@ TEST(WindowSizing, HeightAndPictureFollowTheLastButton) {
     const platform::Bounds last = player::SongButtonBounds(max_index);
     EXPECT_EQ(player::PictureTop(max_index) - (last.top + last.height), 14);
   }
+  EXPECT_EQ(player::kWindowOuterWidth, 320);
   EXPECT_EQ(player::SongButtonBounds(0), (platform::Bounds{15, 16, 290, 40}));
   EXPECT_EQ(player::SongButtonBounds(3), (platform::Bounds{15, 196, 290, 40}));
+}
+
+TEST(WindowSizing, TheClientAreaIsTheOuterSizeLessOneFixedFrame) {
+  const int frame_height = player::WindowOuterHeight(0) - player::WindowClientHeight(0);
+  for (int max_index = 0; max_index <= player::kMaxShownIndex; ++max_index)
+    EXPECT_EQ(player::WindowOuterHeight(max_index) - player::WindowClientHeight(max_index), frame_height);
+  // A title bar and a menu bar above, a border all round.
+  EXPECT_GT(frame_height, 2 * (player::kWindowOuterWidth - player::WindowClientWidth()));
+  // The picture and the last button stay inside the client area.
+  EXPECT_LE(player::PictureTop(0) + player::Image1Spec().bounds.height, player::WindowClientHeight(0));
+  const platform::Bounds first = player::SongButtonBounds(0);
+  EXPECT_LE(first.left + first.width, player::WindowClientWidth());
 }
 
 TEST(SongCaption, ShortTitlesArePaddedToTwentyBytes) {
