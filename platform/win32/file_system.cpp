@@ -1,4 +1,5 @@
-// Directory test, directory search and file reading over the W functions. Nothing here writes.
+// Directory test, folder listing, file reading and path work over the W functions. Nothing here
+// writes.
 #include "platform/win32/file_system.h"
 
 #include <windows.h>
@@ -27,6 +28,32 @@ class ScopedHandle {
 using SearchHandle = ScopedHandle<FindClose>;
 using FileHandle = ScopedHandle<CloseHandle>;
 
+bool EndsWithSeparator(const std::wstring& path) {
+  const wchar_t last = path.empty() ? L'\0' : path.back();
+  return last == L'\\' || last == L'/' || last == L':';
+}
+
+// The running program file's full path, however long it is; empty when the system cannot say.
+std::wstring ProgramPath() {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD capacity = static_cast<DWORD>(name.size());
+    const DWORD length = GetModuleFileNameW(nullptr, &name[0], capacity);
+    if (length == 0) return std::wstring();
+    if (length < capacity) {
+      name.resize(length);
+      return name;
+    }
+    name.resize(name.size() * 2);  // cut off: a long path
+  }
+}
+
+// Where the folder part of the program's path ends: after its last "\" or ":".
+size_t FolderEnd(const std::wstring& path) {
+  const size_t last = path.find_last_of(L"\\:");
+  return last == std::wstring::npos ? 0 : last + 1;
+}
+
 }  // namespace
 
 bool Win32FileSystem::DirectoryExists(const PathName& path) {
@@ -34,13 +61,19 @@ bool Win32FileSystem::DirectoryExists(const PathName& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool Win32FileSystem::FindFiles(const PathName& pattern,
-                                const std::function<bool(const DirectoryEntry&)>& visit) {
+bool Win32FileSystem::ListFolder(const PathName& folder,
+                                 const std::function<bool(const FolderEntry&)>& visit) {
+  std::wstring pattern = WidePath(folder);
+  if (pattern.empty()) return false;  // no folder at all, not the current drive's root
+  if (!EndsWithSeparator(pattern)) pattern += L'\\';
+  pattern += L'*';
   WIN32_FIND_DATAW data;
-  SearchHandle search(FindFirstFileW(WidePath(pattern).c_str(), &data));
+  SearchHandle search(FindFirstFileW(pattern.c_str(), &data));
   if (search.get() == INVALID_HANDLE_VALUE) return false;
   do {
-    const DirectoryEntry entry{NameFromWide(data.cFileName), data.dwFileAttributes};
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const FolderEntry entry{NameFromWide(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
     if (!visit(entry)) break;
   } while (FindNextFileW(search.get(), &data));
   return true;
@@ -63,18 +96,23 @@ std::optional<std::string> Win32FileSystem::ReadFile(const PathName& path) {
   return bytes;
 }
 
-PathName ProgramFileName() {
-  std::wstring name(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD capacity = static_cast<DWORD>(name.size());
-    const DWORD length = GetModuleFileNameW(nullptr, &name[0], capacity);
-    if (length == 0) return PathName{};
-    if (length < capacity) {
-      name.resize(length);
-      return NameFromWide(name);
-    }
-    name.resize(name.size() * 2);  // cut off: a long path
-  }
+PathName Win32FileSystem::Join(const PathName& folder, const PathName& name) const {
+  // Exactly one backslash goes between, whatever the folder ends with.
+  const auto native = [](const PathName& path) {
+    return path.native.empty() ? WideToUtf8(WidePath(path)) : path.native;
+  };
+  return PathName{folder.sjis + "\\" + name.sjis, native(folder) + "\\" + native(name)};
+}
+
+PathName Win32FileSystem::ProgramName() const {
+  const std::wstring path = ProgramPath();
+  return NameFromWide(path.substr(FolderEnd(path)));
+}
+
+PathName Win32FileSystem::ProgramFolder() const {
+  // Up to and with its last backslash, as the folder tree parses it.
+  const std::wstring path = ProgramPath();
+  return NameFromWide(path.substr(0, FolderEnd(path)));
 }
 
 }  // namespace platform::win32

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "platform/exception.h"
 #include "platform/win32/form.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_system.h"
@@ -23,10 +24,12 @@ HWND CreateTreeWindow(Win32Form& form, const FolderTreeSpec& spec) {
   // No TVS_LINESATROOT / root buttons: the root node shows without a line or button.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
                       TVS_SHOWSELALWAYS;
-  return CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", style, spec.bounds.left,
-                         spec.bounds.top, spec.bounds.width, spec.bounds.height, form.Handle(),
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NextControlId())),
-                         form.System().Instance(), nullptr);
+  return CreateControlWindow(form, WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", style, spec.bounds,
+                             L"フォルダの一覧");
+}
+
+[[noreturn]] void CannotShow(const std::wstring& what) {
+  throw Exception(WideToSjis(L"フォルダ " + what + L" を表示できません"));
 }
 
 // A name the shell returned in any of its three forms; a UTF-16 one is freed here.
@@ -67,7 +70,8 @@ std::wstring NameOf(LPCITEMIDLIST absolute, SHGDNF flags) {
 int IconOf(LPCITEMIDLIST absolute, bool open) {
   SHFILEINFOW info{};
   const UINT flags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | (open ? SHGFI_OPENICON : 0);
-  SHGetFileInfoW(reinterpret_cast<LPCWSTR>(absolute), 0, &info, sizeof info, flags);
+  // Without an icon of its own a folder shows the image list's first one.
+  if (!SHGetFileInfoW(reinterpret_cast<LPCWSTR>(absolute), 0, &info, sizeof info, flags)) return 0;
   return info.iIcon;
 }
 
@@ -77,27 +81,44 @@ HIMAGELIST SystemImageList() {
       L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
 }
 
+// The folder's shell object; empty when it cannot be opened (a folder without access, a drive
+// without a disc): such a node simply shows no subfolders.
 ComPtr<IShellFolder> BindFolder(LPCITEMIDLIST absolute) {
   ComPtr<IShellFolder> desktop;
   ComPtr<IShellFolder> folder;
-  if (FAILED(SHGetDesktopFolder(desktop.Put()))) return folder;
+  if (FAILED(SHGetDesktopFolder(desktop.Put())) || !desktop) return folder;
   if (!absolute || absolute->mkid.cb == 0) return desktop;
-  desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid());
+  if (FAILED(desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid())))
+    folder.Reset();
   return folder;
 }
 
-LPITEMIDLIST FolderItem(const std::optional<PathName>& folder) {
+// The first subfolder the shell lists, or nothing; the caller frees it.
+LPITEMIDLIST FirstSubfolder(IShellFolder& folder, HWND owner) {
+  ComPtr<IEnumIDList> children;
+  // S_FALSE with no enumerator: the folder holds nothing to list.
+  if (folder.EnumObjects(owner, SHCONTF_FOLDERS, children.Put()) != S_OK || !children)
+    return nullptr;
+  LPITEMIDLIST child = nullptr;
+  ULONG fetched = 0;
+  if (children->Next(1, &child, &fetched) != S_OK || fetched != 1) return nullptr;
+  return child;
+}
+
+// The item of the root to show; raises when the shell knows no such folder.
+LPITEMIDLIST RootItem(const TreeRoot& root) {
   LPITEMIDLIST item = nullptr;
-  if (!folder) {
-    SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item);
+  if (root.IsTop()) {
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item)) || !item)
+      CannotShow(L"(デスクトップ)");
     return item;
   }
+  std::wstring path = WidePath(*root.folder);
   ComPtr<IShellFolder> desktop;
-  if (FAILED(SHGetDesktopFolder(desktop.Put()))) return nullptr;
-  std::wstring path = WidePath(*folder);
+  if (FAILED(SHGetDesktopFolder(desktop.Put())) || !desktop) CannotShow(path);
   ULONG eaten = 0;
-  if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &path[0], &eaten, &item, nullptr)))
-    return nullptr;
+  if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &path[0], &eaten, &item, nullptr)) || !item)
+    CannotShow(path);
   return item;
 }
 
@@ -105,8 +126,8 @@ LPITEMIDLIST FolderItem(const std::optional<PathName>& folder) {
 
 Win32FolderTree::Win32FolderTree(Win32Form& form, const FolderTreeSpec& spec)
     : FormControl(form, CreateTreeWindow(form, spec), false) {
-  if (!Handle()) return;
-  TreeView_SetImageList(Handle(), SystemImageList(), TVSIL_NORMAL);
+  // Without the system's image list the folders show without icons.
+  if (HIMAGELIST images = SystemImageList()) TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
   TreeView_SetIndent(Handle(), kIndent);
 }
 
@@ -124,22 +145,21 @@ void Win32FolderTree::Clear() {
   nodes_.clear();
 }
 
-void Win32FolderTree::ShowRoot(const std::optional<PathName>& folder) {
+void Win32FolderTree::ShowRoot(const TreeRoot& root) {
   if (!Handle()) return;
-  LPITEMIDLIST item = FolderItem(folder);
-  if (!item) return;
+  LPITEMIDLIST item = RootItem(root);  // the tree stays as it was when this raises
   Clear();
   const std::wstring label = NameOf(item, SHGDN_NORMAL);
-  HTREEITEM root = Insert(TVI_ROOT, item, label);
-  if (!root) return;
-  TreeView_Expand(Handle(), root, TVE_EXPAND);
-  TreeView_SelectItem(Handle(), root);
+  HTREEITEM node = Insert(TVI_ROOT, item, label);
+  if (!node) CannotShow(label);
+  TreeView_Expand(Handle(), node, TVE_EXPAND);
+  TreeView_SelectItem(Handle(), node);
 }
 
 HTREEITEM Win32FolderTree::Insert(HTREEITEM parent, LPITEMIDLIST absolute,
                                   const std::wstring& label) {
   auto* node = new Node{absolute};
-  nodes_.push_back(node);
+  nodes_.push_back(node);  // freed with the tree, also when the item cannot be inserted
   std::wstring text = label;
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent;
@@ -158,9 +178,12 @@ void Win32FolderTree::FillChildren(HTREEITEM item) {
   if (!node || node->filled) return;
   node->filled = true;
   ComPtr<IShellFolder> folder = BindFolder(node->absolute);
-  if (!folder) return;
   ComPtr<IEnumIDList> children;
-  if (folder->EnumObjects(Handle(), SHCONTF_FOLDERS, children.Put()) != S_OK || !children) return;
+  if (!folder || folder->EnumObjects(Handle(), SHCONTF_FOLDERS, children.Put()) != S_OK ||
+      !children) {
+    ShowsChildren(item, false);  // nothing to open after all: the expand button goes
+    return;
+  }
   LPITEMIDLIST child = nullptr;
   ULONG fetched = 0;
   while (children->Next(1, &child, &fetched) == S_OK && fetched == 1) {
@@ -170,8 +193,17 @@ void Win32FolderTree::FillChildren(HTREEITEM item) {
       label = TakeString(value, child);
     LPITEMIDLIST absolute = ILCombine(node->absolute, child);
     CoTaskMemFree(child);
-    if (absolute) Insert(item, absolute, label);
+    if (!absolute) continue;  // out of memory for this one: the others still show
+    if (!Insert(item, absolute, label)) break;
   }
+}
+
+void Win32FolderTree::ShowsChildren(HTREEITEM item, bool has_children) {
+  TVITEMW update{};
+  update.mask = TVIF_CHILDREN | TVIF_HANDLE;
+  update.hItem = item;
+  update.cChildren = has_children ? 1 : 0;
+  TreeView_SetItem(Handle(), &update);
 }
 
 Win32FolderTree::Node* Win32FolderTree::NodeOf(HTREEITEM item) const {
@@ -190,6 +222,8 @@ std::optional<PathName> Win32FolderTree::SelectedPath() const {
   std::wstring name = NameOf(node->absolute, SHGDN_FORPARSING);
   // A folder without a file-system path ("::{CLSID}") goes by its display name.
   if (name.rfind(L"::{", 0) == 0) name = NameOf(node->absolute, SHGDN_NORMAL);
+  // A name the shell would not give is no folder to look in.
+  if (name.empty()) return std::nullopt;
   return NameFromWide(name);
 }
 
@@ -214,20 +248,10 @@ LRESULT Win32FolderTree::Notify(NMHDR& header) {
       if (info.item.mask & TVIF_CHILDREN) {
         Node* node = reinterpret_cast<Node*>(info.item.lParam);
         ComPtr<IShellFolder> folder = node ? BindFolder(node->absolute) : ComPtr<IShellFolder>();
-        ComPtr<IEnumIDList> children;
-        LPITEMIDLIST child = nullptr;
-        ULONG fetched = 0;
-        info.item.cChildren = 0;
-        if (folder && folder->EnumObjects(Handle(), SHCONTF_FOLDERS, children.Put()) == S_OK &&
-            children && children->Next(1, &child, &fetched) == S_OK && fetched == 1) {
-          info.item.cChildren = 1;
-          CoTaskMemFree(child);
-        }
-        TVITEMW update{};
-        update.mask = TVIF_CHILDREN | TVIF_HANDLE;
-        update.hItem = info.item.hItem;
-        update.cChildren = info.item.cChildren;
-        TreeView_SetItem(Handle(), &update);
+        LPITEMIDLIST child = folder ? FirstSubfolder(*folder.Get(), Handle()) : nullptr;
+        info.item.cChildren = child ? 1 : 0;
+        CoTaskMemFree(child);
+        ShowsChildren(info.item.hItem, child != nullptr);
       }
       return 0;
     }

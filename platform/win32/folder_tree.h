@@ -20,16 +20,18 @@ class Win32FolderTree : public FolderTree, public FormControl {
   Win32FolderTree(Win32Form& form, const FolderTreeSpec& spec);
   ~Win32FolderTree() override;
 
-  void ShowRoot(const std::optional<PathName>& folder) override;
+  // Raises platform::Exception, leaving the tree as it was, when the shell knows no such folder.
+  void ShowRoot(const TreeRoot& root) override;
   std::optional<PathName> SelectedPath() const override;
 
-  bool UsesUpDown() const override { return true; }
+  app::ControlKind Kind() const override { return app::ControlKind::FolderTree; }
   LRESULT Notify(NMHDR& header) override;
 
  private:
   struct Node;
   HTREEITEM Insert(HTREEITEM parent, LPITEMIDLIST absolute, const std::wstring& label);
   void FillChildren(HTREEITEM item);
+  void ShowsChildren(HTREEITEM item, bool has_children);
   void Clear();
   void SelectUnderCursor();
   Node* NodeOf(HTREEITEM item) const;

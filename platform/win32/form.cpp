@@ -56,15 +56,15 @@ FrameStyle StyleOf(Border border) {
 Win32Form::Win32Form(Win32WindowSystem& system, const FormSpec& spec, FormEvents& events)
     : system_(system),
       events_(events),
+      background_colour_(spec.background),
       background_(CreateSolidBrush(ToColorRef(spec.background))),
       font_(CreateSpecFont(spec.font)),
-      centred_first_time_(spec.centred_first_time) {
+      centred_first_time_(spec.centred_first_time),
+      navigation_(*this, spec.menu) {
+  if (!background_.get() || !font_.get())
+    throw Exception(WideToSjis(L"ウィンドウの色と文字を用意できません"));
   RegisterFormClass(system.Instance(), &WindowProc);
-  std::vector<ACCEL> accelerators;
-  HMENU menu = BuildMenuBar(spec.menu, accelerators);
-  if (!accelerators.empty())
-    accelerators_ =
-        CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
+  HMENU menu = BuildMenuBar(spec.menu);
   const FrameStyle frame = StyleOf(spec.border);
   RECT outer{0, 0, spec.client_width, spec.client_height};
   AdjustWindowRectEx(&outer, frame.style, menu != nullptr, frame.extended);
@@ -73,12 +73,11 @@ Win32Form::Win32Form(Win32WindowSystem& system, const FormSpec& spec, FormEvents
                             outer.bottom - outer.top, nullptr, menu, system.Instance(), this);
   if (!window_) {
     if (menu) DestroyMenu(menu);
-    if (accelerators_) DestroyAcceleratorTable(accelerators_);
     throw Exception(WideToSjis(L"ウィンドウを作成できません"));
   }
   system_.AddForm(*this);
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  SetIcon(spec.icon);
+  if (spec.program_icon) SetProgramIcon();
   FitClientArea(spec.client_width, spec.client_height);
 }
 
@@ -87,11 +86,9 @@ Win32Form::~Win32Form() {
   for (GraphicItem* graphic : graphics_) graphic->Detach();
   controls_.clear();
   graphics_.clear();
-  focused_ = nullptr;
   system_.RemoveForm(*this);
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   DestroyWindow(window_);
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
   if (big_icon_) DestroyIcon(big_icon_);
   if (small_icon_) DestroyIcon(small_icon_);
 }
@@ -116,8 +113,9 @@ std::unique_ptr<FolderTree> Win32Form::AddFolderTree(const FolderTreeSpec& spec)
   return std::make_unique<Win32FolderTree>(*this, spec);
 }
 
-void Win32Form::SetIcon(int resource) {
-  if (resource == 0) return;  // the class has none: the system's default
+void Win32Form::SetProgramIcon() {
+  // Resource 1 of otopicco.rc. Without it the window keeps the system's default icon.
+  constexpr int resource = 1;
   const HINSTANCE instance = system_.Instance();
   big_icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON,
                                             GetSystemMetrics(SM_CXICON),
@@ -144,8 +142,14 @@ void Win32Form::FitClientArea(int width, int height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32Form::SetOuterSize(int width, int height) {
-  SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void Win32Form::SetClientSize(int width, int height) {
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
+  const DWORD extended = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
+  RECT outer{0, 0, width, height};
+  AdjustWindowRectEx(&outer, style, GetMenu(window_) != nullptr, extended);
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea(width, height);
 }
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -176,7 +180,11 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM w, LPARAM l) {
       if (LOWORD(w) != WA_INACTIVE && HIWORD(w) == 0) OnActivated();
       return 0;
     case WM_SETFOCUS:
-      if (focused_ && focused_->CanFocus(false)) ::SetFocus(focused_->Handle());
+      // The form itself holds no keys: the focus goes on to its focused control.
+      if (const auto id = navigation_.Focused()) {
+        FormControl* control = ControlById(*id);
+        if (control && control->CanFocus(false)) ::SetFocus(control->Handle());
+      }
       return 0;
     case WM_CLOSE:
       OnClose();
@@ -217,9 +225,7 @@ void Win32Form::AddControl(FormControl& control) { controls_.push_back(&control)
 
 void Win32Form::RemoveControl(FormControl& control) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
-  // A destroyed focused control leaves the form without one: the next activation gives the
-  // focus to the first tab stop.
-  if (focused_ == &control) focused_ = nullptr;
+  navigation_.ControlRemoved(control.Id());
 }
 
 FormControl* Win32Form::ControlOf(HWND window) const {
@@ -227,6 +233,12 @@ FormControl* Win32Form::ControlOf(HWND window) const {
   if (!window) return nullptr;
   for (FormControl* control : controls_)
     if (control->Handle() == window) return control;
+  return nullptr;
+}
+
+FormControl* Win32Form::ControlById(int id) const {
+  for (FormControl* control : controls_)
+    if (control->Id() == id) return control;
   return nullptr;
 }
 

@@ -2,7 +2,10 @@
 // hand cursor shows over the buttons that want it.
 #include "platform/win32/form_control.h"
 
+#include "platform/exception.h"
 #include "platform/win32/form.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/window_system.h"
 
 namespace platform::win32 {
 namespace {
@@ -10,7 +13,11 @@ constexpr wchar_t kControlProperty[] = L"OtopiccoFormControl";
 }
 
 FormControl::FormControl(Win32Form& form, HWND window, bool hand_cursor)
-    : form_(&form), window_(window), original_(nullptr), hand_cursor_(hand_cursor) {
+    : form_(&form),
+      window_(window),
+      id_(window ? GetDlgCtrlID(window) : 0),
+      original_(nullptr),
+      hand_cursor_(hand_cursor) {
   if (!window_) return;
   SetPropW(window_, kControlProperty, this);
   original_ = reinterpret_cast<WNDPROC>(
@@ -68,6 +75,21 @@ LRESULT CALLBACK FormControl::SubclassProc(HWND window, UINT message, WPARAM w, 
       break;
   }
   return CallWindowProcW(original, window, message, w, l);
+}
+
+HWND CreateControlWindow(Win32Form& form, DWORD extended_style, const wchar_t* window_class,
+                         const std::wstring& text, DWORD style, const Bounds& bounds,
+                         const wchar_t* what) {
+  HWND window = CreateWindowExW(
+      extended_style, window_class, text.c_str(), style, bounds.left, bounds.top, bounds.width,
+      bounds.height, form.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NextControlId())),
+      form.System().Instance(), nullptr);
+  if (!window) {
+    const DWORD error = GetLastError();
+    throw Exception(WideToSjis(std::wstring(what) + L"を作成できません (エラー " +
+                               std::to_wstring(error) + L")"));
+  }
+  return window;
 }
 
 }  // namespace platform::win32

@@ -1,9 +1,14 @@
 // A child window of a form (push button, memo, folder tree). The form keeps them in tab order
-// and asks them how they take part in keyboard navigation; each one tells its form when it
-// receives the focus.
+// and tells the navigation rules what each one is; each one tells its form when it receives the
+// focus and when it goes.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
+
+#include "app/form_navigation.h"
+#include "platform/drawing.h"
 
 namespace platform::win32 {
 
@@ -16,12 +21,12 @@ class FormControl {
   FormControl& operator=(const FormControl&) = delete;
 
   HWND Handle() const { return window_; }
+  // The control's id in its form, stable while it lives.
+  int Id() const { return id_; }
   // Visible and enabled, and for Tab also a tab stop.
   bool CanFocus(bool tab_stop_needed) const;
 
-  // Controls that use Up and Down themselves (a text box scrolls, a tree selects).
-  virtual bool UsesUpDown() const { return false; }
-  virtual bool IsPushButton() const { return false; }
+  virtual app::ControlKind Kind() const = 0;
   virtual bool IsDefault() const { return false; }
   virtual bool IsCancel() const { return false; }
   virtual void Click() {}
@@ -35,6 +40,7 @@ class FormControl {
   void Detach();
 
  protected:
+  // Takes a window made with the id the form gave (Win32Form::NextControlId).
   FormControl(Win32Form& form, HWND window, bool hand_cursor);
   Win32Form* form() const { return form_; }
   // Destroys the window while the form still exists.
@@ -45,8 +51,15 @@ class FormControl {
 
   Win32Form* form_;
   HWND window_;
+  int id_;
   WNDPROC original_;
   bool hand_cursor_;
 };
+
+// A child window of the form with a fresh control id. Raises platform::Exception naming the
+// control (`what`, e.g. L"ボタン") when the system cannot make it.
+HWND CreateControlWindow(Win32Form& form, DWORD extended_style, const wchar_t* window_class,
+                         const std::wstring& text, DWORD style, const Bounds& bounds,
+                         const wchar_t* what);
 
 }  // namespace platform::win32

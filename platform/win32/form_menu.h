@@ -1,4 +1,5 @@
-// The main menu of a form and the accelerator table that makes its shortcuts work.
+// The main menu of a form. Its shortcuts are the navigation rules' to match; the menu only shows
+// them beside the captions.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,8 @@
 
 namespace platform::win32 {
 
-// A menu bar with the shortcut shown after a tab in each item's text ("\tCtrl+O"); the
-// shortcuts are appended to `accelerators`.
-HMENU BuildMenuBar(const std::vector<MenuSpec>& items, std::vector<ACCEL>& accelerators);
+// A menu bar with each shortcut shown after a tab in its item's text ("\tCtrl+O"); nothing for
+// no items.
+HMENU BuildMenuBar(const std::vector<MenuSpec>& items);
 
 }  // namespace platform::win32

@@ -4,9 +4,6 @@
 #include "platform/win32/window_system.h"
 
 namespace platform::win32 {
-namespace {
-constexpr int kCancelResult = 2;
-}
 
 void Win32Form::Show() {
   if (!shown_before_ && centred_first_time_) {
@@ -26,16 +23,14 @@ void Win32Form::Show() {
 
 void Win32Form::Hide() { ShowWindow(window_, SW_HIDE); }
 
-bool Win32Form::Visible() const { return IsWindowVisible(window_) != FALSE; }
-
-int Win32Form::ShowModal() {
+ModalResult Win32Form::ShowModal() {
   const HWND previous = GetActiveWindow();
   const std::vector<HWND> disabled = system_.DisableFormsExcept(*this);
-  modal_result_ = 0;
+  modal_result_ = ModalResult::None;
   modal_ = true;
   Show();
   bool quit = false;
-  while (modal_result_ == 0 && IsWindowVisible(window_)) {
+  while (modal_result_ == ModalResult::None && IsWindowVisible(window_)) {
     MSG message;
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == -1) break;
@@ -52,22 +47,24 @@ int Win32Form::ShowModal() {
   Hide();
   if (previous && previous != window_ && IsWindow(previous) && IsWindowVisible(previous))
     SetActiveWindow(previous);
-  const int result = quit || modal_result_ == 0 ? kCancelResult : modal_result_;
-  modal_result_ = 0;
+  // A form that hid itself ended its showing as OK unless it said otherwise.
+  ModalResult result = modal_result_ == ModalResult::None ? ModalResult::Ok : modal_result_;
+  if (quit) result = ModalResult::Cancel;
+  modal_result_ = ModalResult::None;
   return result;
 }
 
-void Win32Form::SetModalResult(int result) { modal_result_ = result; }
+void Win32Form::SetModalResult(ModalResult result) { modal_result_ = result; }
 
 void Win32Form::Close() { SendMessageW(window_, WM_CLOSE, 0, 0); }
 
 void Win32Form::OnClose() {
   // The main form only asks the loop to end; the program destroys its windows after Run.
   if (system_.IsMainForm(*this)) {
-    PostQuitMessage(0);
+    system_.RequestQuit();
     return;
   }
-  if (modal_) modal_result_ = kCancelResult;
+  if (modal_) modal_result_ = ModalResult::Cancel;
   Hide();
 }
 

@@ -41,7 +41,8 @@ struct OwnedFont {
   GdiObject<HFONT> font;
 };
 
-// A Shift-JIS font whose character height (not cell height) is the given number of pixels.
+// The face of the font role in the Shift-JIS character set, whose character height (not cell
+// height) is the given number of pixels.
 HFONT CreateSpecFont(const FontSpec& spec);
 
 // Selects an object into a device context for one scope.

@@ -56,16 +56,13 @@ MciMediaDevice::~MciMediaDevice() {
   }
 }
 
-void MciMediaDevice::SetFileName(const PathName& path) { file_name_ = path; }
-
-void MciMediaDevice::Open() {
+void MciMediaDevice::Open(const PathName& path) {
   if (device_ != 0) Close();
-  const std::wstring element = WidePath(file_name_);
+  const std::wstring element = WidePath(path);
   MCI_OPEN_PARMSW parameters{};
   parameters.lpstrElementName = element.c_str();
   const DWORD error = mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT,
                                       reinterpret_cast<DWORD_PTR>(&parameters));
-  last_error_ = error;
   if (error != 0) throw EMCIDeviceError(ErrorText(error));
   device_ = parameters.wDeviceID;
   has_resume_point_ = false;
@@ -95,13 +92,14 @@ void MciMediaDevice::Play() {
   }
   has_resume_point_ = false;
   ended_ = false;
-  Remember(mciSendCommandW(device_, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&play)));
+  // A device that refuses to play after a successful open is not reported: nothing plays.
+  mciSendCommandW(device_, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&play));
 }
 
 void MciMediaDevice::SeekToStart() {
   MCI_SEEK_PARMS seek{};
-  Remember(mciSendCommandW(device_, MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START,
-                           reinterpret_cast<DWORD_PTR>(&seek)));
+  // When the seek fails the play that follows starts where the device is.
+  mciSendCommandW(device_, MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek));
 }
 
 void MciMediaDevice::Stop() {
@@ -109,42 +107,31 @@ void MciMediaDevice::Stop() {
   // Wine 8 quirk: MCI_STOP on an MP3 rewinds it (the position reads 0 afterwards and the next
   // MCI_PLAY starts from the beginning), while Windows keeps the position. Its MCI_SEEK cannot
   // go to a position (only to the start), and MCI_PLAY after MCI_PAUSE starts anew as well.
-  // A stopped song must resume where it stopped on both, so the position is noted here and the next Play starts from it when the device has lost it.
+  // A stopped song must resume where it stopped on both, so the position is noted here and the
+  // next Play starts from it when the device has lost it.
   DWORD_PTR position = 0;
   has_resume_point_ = Status(MCI_STATUS_POSITION, position);
   resume_point_ = position;
   ended_ = false;
   MCI_GENERIC_PARMS stop{};
-  Remember(mciSendCommandW(device_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&stop)));
+  // A device error of the stop is not reported.
+  mciSendCommandW(device_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&stop));
 }
 
-MediaMode MciMediaDevice::Mode() {
+bool MciMediaDevice::IsPlaying() {
   DWORD_PTR mode = 0;
-  if (device_ == 0 || !Status(MCI_STATUS_MODE, mode)) return MediaMode::NotReady;
+  if (device_ == 0 || !Status(MCI_STATUS_MODE, mode)) return false;
   // Some drivers return the mode as MAKEMCIRESOURCE(mode, resource id): the mode is the low word.
-  const int value = static_cast<int>(LOWORD(mode)) - static_cast<int>(MCI_MODE_NOT_READY);
-  if (value < 0 || value > static_cast<int>(MediaMode::Open)) return MediaMode::NotReady;
-  return static_cast<MediaMode>(value);
+  return LOWORD(mode) == MCI_MODE_PLAY;
 }
 
 void MciMediaDevice::Close() {
   if (device_ == 0) return;
   MCI_GENERIC_PARMS close{};
-  Remember(mciSendCommandW(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close)));
+  // However the close goes, this device is done with the file.
+  mciSendCommandW(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
   device_ = 0;
   has_resume_point_ = false;
-}
-
-unsigned long MciMediaDevice::Position() {
-  DWORD_PTR position = 0;
-  if (device_ == 0 || !Status(MCI_STATUS_POSITION, position)) return 0;
-  return static_cast<unsigned long>(position);
-}
-
-unsigned long MciMediaDevice::Length() {
-  DWORD_PTR length = 0;
-  if (device_ == 0 || !Status(MCI_STATUS_LENGTH, length)) return 0;
-  return static_cast<unsigned long>(length);
 }
 
 bool MciMediaDevice::Status(DWORD item, DWORD_PTR& value) {
@@ -152,20 +139,13 @@ bool MciMediaDevice::Status(DWORD item, DWORD_PTR& value) {
   status.dwItem = item;
   const DWORD error = mciSendCommandW(device_, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM,
                                       reinterpret_cast<DWORD_PTR>(&status));
-  if (error != 0) {
-    last_error_ = error;
-    return false;
-  }
+  if (error != 0) return false;
   value = status.dwReturn;
   return true;
 }
 
 void MciMediaDevice::RequireDevice() const {
   if (device_ == 0) throw EMCIDeviceError(WideToSjis(L"MCI デバイスがありません"));
-}
-
-void MciMediaDevice::Remember(DWORD error) {
-  last_error_ = error;
 }
 
 }  // namespace platform::win32

@@ -15,29 +15,20 @@ class MciMediaDevice : public MediaDevice {
   MciMediaDevice(const MciMediaDevice&) = delete;
   MciMediaDevice& operator=(const MciMediaDevice&) = delete;
 
-  void SetFileName(const PathName& path) override;
-  void Open() override;
+  void Open(const PathName& path) override;
   void Play() override;
   void Stop() override;
-  MediaMode Mode() override;
+  bool IsPlaying() override;
   void Close() override;
-
-  // For tests of the device itself: position and length in the device's time format (0 when
-  // nothing is open).
-  unsigned long Position();
-  unsigned long Length();
 
  private:
   static LRESULT CALLBACK NotifyProc(HWND window, UINT message, WPARAM w, LPARAM l);
   bool Status(DWORD item, DWORD_PTR& value);
   void SeekToStart();
   void RequireDevice() const;
-  void Remember(DWORD error);
 
   HWND notify_window_ = nullptr;  // receives the notice Play asks for; it is not used
   UINT device_ = 0;
-  PathName file_name_;
-  DWORD last_error_ = 0;
   // Where Stop halted the song, for the next Play to resume there (see Stop).
   bool has_resume_point_ = false;
   DWORD_PTR resume_point_ = 0;

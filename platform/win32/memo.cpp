@@ -1,5 +1,5 @@
 // The help text box: an EDIT control, read-only, with a vertical scroll bar and word wrap (no
-// horizontal scrolling). Lines are joined and split at CR LF.
+// horizontal scrolling). Lines are joined at CR LF.
 #include "platform/win32/memo.h"
 
 #include "platform/win32/form.h"
@@ -12,15 +12,10 @@ namespace {
 HWND CreateMemoWindow(Win32Form& form, const MemoSpec& spec, HFONT font) {
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                       ES_READONLY | ES_AUTOVSCROLL | ES_LEFT;
-  HWND window = CreateWindowExW(
-      WS_EX_CLIENTEDGE, L"EDIT", L"", style, spec.bounds.left, spec.bounds.top, spec.bounds.width,
-      spec.bounds.height, form.Handle(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NextControlId())),
-      form.System().Instance(), nullptr);
-  if (window) {
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    SendMessageW(window, EM_SETLIMITTEXT, 0, 0);  // no limit for a long help text
-  }
+  HWND window = CreateControlWindow(form, WS_EX_CLIENTEDGE, L"EDIT", L"", style, spec.bounds,
+                                    L"テキストボックス");
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageW(window, EM_SETLIMITTEXT, 0, 0);  // no limit for a long help text
   return window;
 }
 
@@ -40,28 +35,12 @@ void Win32Memo::SetLines(const std::vector<std::string>& lines) {
     if (i > 0) text += "\r\n";
     text += lines[i];
   }
-  if (Handle()) SetWindowTextW(Handle(), SjisToWide(text).c_str());
-}
-
-std::vector<std::string> Win32Memo::Lines() const {
-  std::vector<std::string> lines;
-  if (!Handle()) return lines;
-  const int length = GetWindowTextLengthW(Handle());
-  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(Handle(), &wide[0], length + 1);
-  wide.resize(static_cast<size_t>(length));
-  const std::string text = WideToSjis(wide);
-  if (text.empty()) return lines;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start));
-      return lines;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
+  // Every byte is converted, a NUL byte included; the window's text ends at its first NUL, so
+  // a NUL shows as a blank, as Notepad shows it, and the rest of the line still shows.
+  std::wstring wide = SjisToWide(text);
+  for (wchar_t& c : wide)
+    if (c == L'\0') c = L' ';
+  if (Handle()) SetWindowTextW(Handle(), wide.c_str());
 }
 
 HBRUSH Win32Memo::Colour(HDC dc) {

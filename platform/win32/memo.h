@@ -13,9 +13,8 @@ class Win32Memo : private OwnedFont, public Memo, public FormControl {
   ~Win32Memo() override;
 
   void SetLines(const std::vector<std::string>& lines) override;
-  std::vector<std::string> Lines() const override;
 
-  bool UsesUpDown() const override { return true; }
+  app::ControlKind Kind() const override { return app::ControlKind::TextBox; }
   HBRUSH Colour(HDC dc) override;
 };
 

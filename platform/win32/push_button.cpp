@@ -12,12 +12,9 @@ namespace {
 HWND CreateButtonWindow(Win32Form& form, const PushButtonSpec& spec, HFONT font) {
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
                       static_cast<DWORD>(spec.is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  HWND window = CreateWindowExW(
-      0, L"BUTTON", SjisToWide(spec.caption).c_str(), style, spec.bounds.left, spec.bounds.top,
-      spec.bounds.width, spec.bounds.height, form.Handle(),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NextControlId())),
-      form.System().Instance(), nullptr);
-  if (window) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  HWND window = CreateControlWindow(form, 0, L"BUTTON", SjisToWide(spec.caption), style,
+                                    spec.bounds, L"ボタン");
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   return window;
 }
 

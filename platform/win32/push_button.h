@@ -16,7 +16,7 @@ class Win32PushButton : private OwnedFont, public PushButton, public FormControl
   Bounds GetBounds() const override { return bounds_; }
   void SetFocus() override;
 
-  bool IsPushButton() const override { return true; }
+  app::ControlKind Kind() const override { return app::ControlKind::PushButton; }
   bool IsDefault() const override { return is_default_; }
   bool IsCancel() const override { return is_cancel_; }
   void Click() override;

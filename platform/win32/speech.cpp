@@ -20,7 +20,7 @@ const CLSID kDirectSpeechClass = {
 
 constexpr DISPID kSpeak = 6;
 constexpr DISPID kSpeed = 10;
-constexpr DISPID kAudioReset = 36;
+constexpr DISPID kAudioReset = 36;  // the control's silence operation
 
 std::string HexCode(HRESULT hr) {
   char text[16];
@@ -100,7 +100,7 @@ void Win32SpeechControl::Speak(const std::u16string& text) {
   Invoke(*control_.Get(), kSpeak, DISPATCH_METHOD, parameters, L"音声合成で読み上げられませんでした");
 }
 
-void Win32SpeechControl::AudioReset() {
+void Win32SpeechControl::Silence() {
   DISPPARAMS parameters{nullptr, nullptr, 0, 0};
   Invoke(*control_.Get(), kAudioReset, DISPATCH_METHOD, parameters,
          L"音声合成を止められませんでした");

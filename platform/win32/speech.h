@@ -14,7 +14,7 @@ class Win32SpeechControl : public SpeechControl {
   explicit Win32SpeechControl(ComPtr<IDispatch> control);
   void SetSpeed(int32_t speed) override;
   void Speak(const std::u16string& text) override;
-  void AudioReset() override;
+  void Silence() override;
 
  private:
   ComPtr<IDispatch> control_;

@@ -1,12 +1,12 @@
-// The message loop with its key handling order (menu shortcuts, the shortcut hook, dialog
-// navigation, key preview), message boxes, the alert sound and the terminate request.
+// The message loop, which gives each form's key messages to its navigation rules, message boxes,
+// the alert sound and the quit request.
 #include "platform/win32/window_system.h"
 
 #include <algorithm>
 
 #include "platform/exception.h"
-#include "platform/win32/file_system.h"
 #include "platform/win32/form.h"
+#include "platform/win32/key_translation.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -39,28 +39,34 @@ void Win32WindowSystem::ShowMessageBox(const std::string& title, const std::stri
 
 void Win32WindowSystem::Beep() { MessageBeep(MB_OK); }
 
-void Win32WindowSystem::Terminate() { PostQuitMessage(0); }
+void Win32WindowSystem::RequestQuit() {
+  quit_requested_ = true;
+  // The quit message also ends a message box or a modal showing that meets it, which leaves it
+  // in the queue for the main loop.
+  PostQuitMessage(0);
+}
 
 void Win32WindowSystem::Run(Form& main_form) {
   main_form_ = dynamic_cast<Win32Form*>(&main_form);
   main_form.Show();
+  // A request made before the loop ran is honoured now, whatever took its message meanwhile.
+  if (quit_requested_) PostQuitMessage(0);
   MSG message;
   for (;;) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     Dispatch(message);
   }
+  quit_requested_ = false;
 }
 
-void Win32WindowSystem::SetShortCutHook(std::function<bool(KeyCode key)> hook) {
+void Win32WindowSystem::SetShortCutHook(std::function<bool(const KeyEvent& key)> hook) {
   shortcut_hook_ = std::move(hook);
 }
 
 void Win32WindowSystem::SetExceptionHandler(std::function<void(const std::exception&)> handler) {
   exception_handler_ = std::move(handler);
 }
-
-PathName Win32WindowSystem::ProgramFileName() const { return win32::ProgramFileName(); }
 
 void Win32WindowSystem::Guard(const std::function<void()>& callback) noexcept {
   try {
@@ -91,32 +97,22 @@ void Win32WindowSystem::Dispatch(MSG& message) {
   DispatchMessageW(&message);
 }
 
+bool Win32WindowSystem::RunShortCutHook(const KeyEvent& key) {
+  bool discard = false;
+  if (shortcut_hook_) Guard([&] { discard = shortcut_hook_(key); });
+  return discard;
+}
+
 bool Win32WindowSystem::PreTranslate(const MSG& message) {
-  switch (message.message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-      Win32Form* form = FormOf(message.hwnd);
-      if (!form) return false;
-      MSG copy = message;
-      if (form->TranslateShortCut(copy)) return true;
-      bool discard = false;
-      if (shortcut_hook_) {
-        const KeyCode key = static_cast<KeyCode>(message.wParam);
-        Guard([&] { discard = shortcut_hook_(key); });
-      }
-      if (discard) return true;
-      return form->HandleDialogKey(message);
-    }
-    case WM_KEYUP:
-    case WM_SYSKEYUP: {
-      // Key preview: the form sees the key-up before the focused control does.
-      if (Win32Form* form = FormOf(message.hwnd))
-        form->PreviewKeyUp(static_cast<KeyCode>(message.wParam));
-      return false;
-    }
-    default:
-      return false;
-  }
+  const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;
+  if (!down && !up) return false;
+  Win32Form* form = FormOf(message.hwnd);
+  if (!form) return false;
+  const KeyEvent key = TranslateKey(message);
+  bool used = false;
+  Guard([&] { used = down ? form->Navigation().KeyDown(key) : form->Navigation().KeyUp(key); });
+  return used;
 }
 
 bool Win32WindowSystem::IsMainForm(const Win32Form& form) const {

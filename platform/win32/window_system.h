@@ -1,5 +1,5 @@
 // The window system over the Win32 API: forms, message boxes, the alert sound and the message
-// loop that applies the program's keyboard rules before a message is dispatched.
+// loop that hands every key of a form to the program's navigation rules before dispatching it.
 #pragma once
 
 #include <windows.h>
@@ -22,18 +22,19 @@ class Win32WindowSystem : public WindowSystem {
   std::unique_ptr<Form> CreateForm(const FormSpec& spec, FormEvents& events) override;
   void ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) override;
   void Beep() override;
-  void Terminate() override;
+  void RequestQuit() override;
   void Run(Form& main_form) override;
-  void SetShortCutHook(std::function<bool(KeyCode key)> hook) override;
+  void SetShortCutHook(std::function<bool(const KeyEvent& key)> hook) override;
   void SetExceptionHandler(std::function<void(const std::exception&)> handler) override;
-  PathName ProgramFileName() const override;
 
   // For the forms.
   HINSTANCE Instance() const { return instance_; }
   // Runs a callback into the program; what it raises goes to the exception handler.
   void Guard(const std::function<void()>& callback) noexcept;
-  // Applies the keyboard rules to one message taken from the queue, then dispatches it.
+  // Hands a key message to its form's navigation rules, then dispatches what they pass on.
   void Dispatch(MSG& message);
+  // The shortcut hook's answer for a key-down; false without a hook or when it raised.
+  bool RunShortCutHook(const KeyEvent& key);
   bool IsMainForm(const Win32Form& form) const;
   void AddForm(Win32Form& form);
   void RemoveForm(Win32Form& form);
@@ -48,7 +49,9 @@ class Win32WindowSystem : public WindowSystem {
   HINSTANCE instance_;
   std::vector<Win32Form*> forms_;  // in creation order
   Win32Form* main_form_ = nullptr;
-  std::function<bool(KeyCode)> shortcut_hook_;
+  // Made and not yet taken by the main loop; kept while no loop runs.
+  bool quit_requested_ = false;
+  std::function<bool(const KeyEvent&)> shortcut_hook_;
   std::function<void(const std::exception&)> exception_handler_;
 };
 
