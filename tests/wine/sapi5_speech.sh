@@ -9,6 +9,8 @@
 #     description, and the player still announces song 1.
 #  4. With Wine's own SpVoice (E_NOTIMPL) and no SAPI 4 control: the no-engine box, the player
 #     with its buttons, nothing reaches the stand-in.
+#  5. Without sapi.dll at all: the program imports nothing from it, and it starts, shows the
+#     no-engine box and its buttons.
 source "$(dirname "$0")/../../scripts/wine-session.sh"
 
 EXE=${OTOPICCO_EXE:-$WS_REPO/build/win64/otopicco.exe}
@@ -168,3 +170,12 @@ wait_main 2
 close_and_wait_exit
 [[ ! -e $VOICE_LOG && ! -e $SPEECH_LOG ]] || fail "a stand-in was used"
 echo "ok [$CASE]: the no-engine box, the player with its buttons, nothing spoken"
+
+begin_case "no sapi.dll" one.mp3
+imports=$(x86_64-w64-mingw32-objdump -p "$EXE" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z')
+[[ -n $imports && $imports != *sapi* ]] || fail "the program imports [$imports]"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;sapi=" launch
+expect_box otopicco "対応している音声合成エンジンがありません。"
+wait_main 1
+close_and_wait_exit
+echo "ok [$CASE]: imports only $(echo $imports), starts and says there is no engine"
