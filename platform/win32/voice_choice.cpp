@@ -23,11 +23,11 @@ std::optional<uint32_t> HexNumber(const std::u16string& item) {
     const char16_t c = item[i];
     uint32_t digit;
     if (c >= u'0' && c <= u'9') {
-      digit = c - u'0';
+      digit = static_cast<uint32_t>(c - u'0');
     } else if (c >= u'a' && c <= u'f') {
-      digit = c - u'a' + 10;
+      digit = static_cast<uint32_t>(c - u'a' + 10);
     } else if (c >= u'A' && c <= u'F') {
-      digit = c - u'A' + 10;
+      digit = static_cast<uint32_t>(c - u'A' + 10);
     } else {
       return std::nullopt;
     }
@@ -36,7 +36,9 @@ std::optional<uint32_t> HexNumber(const std::u16string& item) {
   return value;
 }
 
-char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? c - u'A' + u'a' : c; }
+char16_t AsciiLower(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
 
 bool SameId(const std::u16string& a, const std::u16string& b) {
   if (a.size() != b.size()) return false;
