@@ -61,8 +61,10 @@ std::unique_ptr<SpeechControl> CreateSapi5Speech() {
   ComPtr<ISpVoice> voice;
   const HRESULT made = CoCreateInstance(CLSID_SpVoice, nullptr, CLSCTX_INPROC_SERVER, IID_ISpVoice,
                                         voice.PutVoid());
-  if (FAILED(made) || !voice) RaiseFailure(FAILED(made) ? made : E_NOINTERFACE, L"SAPI 5 の音声を作成できません");
-  // A voice is only worth having if it takes requests: asking it to stop costs nothing.
+  if (FAILED(made) || !voice)
+    RaiseFailure(FAILED(made) ? made : E_NOINTERFACE, L"SAPI 5 の音声を作成できません");
+  // A voice is only worth having if it takes requests, and asking it to stop costs nothing.
+  // Wine's own SpVoice is made but has no engine: it answers E_NOTIMPL here.
   Check(voice->Speak(nullptr, kStop, nullptr), L"SAPI 5 の音声が要求を受け付けません");
   SelectJapaneseVoice(*voice.Get());
   return std::make_unique<Sapi5Speech>(std::move(voice));

@@ -25,7 +25,9 @@ TEST(Sapi5Rate, EachStepIsTheTenthRootOfThree) {
   EXPECT_EQ(Sapi5Rate(WordsPerMinuteAt(0)), 0);
   EXPECT_EQ(Sapi5Rate(WordsPerMinuteAt(0) * 3), 10);
   EXPECT_EQ(Sapi5Rate(WordsPerMinuteAt(0) / 3), -10);
-  for (int rate = -10; rate <= 10; ++rate) EXPECT_EQ(Sapi5Rate(WordsPerMinuteAt(rate)), rate) << rate;
+  for (int rate = -10; rate <= 10; ++rate) {
+    EXPECT_EQ(Sapi5Rate(WordsPerMinuteAt(rate)), rate) << rate;
+  }
 }
 
 TEST(Sapi5Rate, SpeedsBeyondTheScaleGetItsEnds) {
@@ -39,7 +41,9 @@ TEST(Sapi5Rate, SpeedsBeyondTheScaleGetItsEnds) {
 }
 
 TEST(Sapi5Rate, AFasterSpeedIsNeverASlowerRate) {
-  for (int32_t speed = 1; speed < 1000; ++speed) ASSERT_LE(Sapi5Rate(speed), Sapi5Rate(speed + 1)) << speed;
+  for (int32_t speed = 1; speed < 1000; ++speed) {
+    ASSERT_LE(Sapi5Rate(speed), Sapi5Rate(speed + 1)) << speed;
+  }
 }
 
 }  // namespace

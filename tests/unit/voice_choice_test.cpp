@@ -11,16 +11,20 @@ using platform::win32::VoiceChoice;
 using platform::win32::VoiceToken;
 using Source = VoiceChoice::Source;
 
-const VoiceToken kZira{u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens\\TTS_MS_EN-US_ZIRA_11.0",
-                       u"409"};
-const VoiceToken kHaruka{
-    u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens\\TTS_MS_JA-JP_HARUKA_11.0", u"411"};
-const VoiceToken kOtherJapanese{u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens\\Other", u"411;409"};
-const VoiceToken kNoLanguage{u"NoAttributes", u""};
-const VoiceToken kAyumi{u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech_OneCore\\Voices\\Tokens\\MSTTS_V110_jaJP_AyumiM",
-                        u"411"};
-const VoiceToken kOneCoreDavid{
-    u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech_OneCore\\Voices\\Tokens\\MSTTS_V110_enUS_DavidM", u"409"};
+// Voices as Windows lists them: ids are the tokens' registry paths.
+VoiceToken Desktop(const std::u16string& name, const std::u16string& language) {
+  return {u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech\\Voices\\Tokens\\" + name, language};
+}
+VoiceToken OneCore(const std::u16string& name, const std::u16string& language) {
+  return {u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech_OneCore\\Voices\\Tokens\\" + name, language};
+}
+
+const VoiceToken kZira = Desktop(u"TTS_MS_EN-US_ZIRA_11.0", u"409");
+const VoiceToken kHaruka = Desktop(u"TTS_MS_JA-JP_HARUKA_11.0", u"411");
+const VoiceToken kOtherJapanese = Desktop(u"Other", u"411;409");
+const VoiceToken kNoLanguage = Desktop(u"NoAttributes", u"");
+const VoiceToken kAyumi = OneCore(u"MSTTS_V110_jaJP_AyumiM", u"411");
+const VoiceToken kOneCoreDavid = OneCore(u"MSTTS_V110_enUS_DavidM", u"409");
 
 const VoiceChoice kDefault{Source::DefaultVoice, 0};
 
@@ -54,13 +58,16 @@ TEST(VoiceLanguage, OtherLanguagesAndLookAlikesAreNotJapanese) {
 }
 
 TEST(VoiceChoiceOrder, AJapaneseVoiceListedAfterOthersIsChosen) {
-  EXPECT_EQ(ChooseVoice({kZira, kNoLanguage, kHaruka}, {}, kZira.id), (VoiceChoice{Source::Desktop, 2}));
+  EXPECT_EQ(ChooseVoice({kZira, kNoLanguage, kHaruka}, {}, kZira.id),
+            (VoiceChoice{Source::Desktop, 2}));
   EXPECT_EQ(ChooseVoice({kZira, kOtherJapanese}, {}, u""), (VoiceChoice{Source::Desktop, 1}));
 }
 
 TEST(VoiceChoiceOrder, TheFirstJapaneseVoiceWinsWhenTheDefaultIsNotJapanese) {
-  EXPECT_EQ(ChooseVoice({kZira, kOtherJapanese, kHaruka}, {}, kZira.id), (VoiceChoice{Source::Desktop, 1}));
-  EXPECT_EQ(ChooseVoice({kOtherJapanese, kHaruka}, {}, u"NotListed"), (VoiceChoice{Source::Desktop, 0}));
+  EXPECT_EQ(ChooseVoice({kZira, kOtherJapanese, kHaruka}, {}, kZira.id),
+            (VoiceChoice{Source::Desktop, 1}));
+  EXPECT_EQ(ChooseVoice({kOtherJapanese, kHaruka}, {}, u"NotListed"),
+            (VoiceChoice{Source::Desktop, 0}));
 }
 
 TEST(VoiceChoiceOrder, AJapaneseDefaultVoiceIsKept) {
@@ -74,7 +81,8 @@ TEST(VoiceChoiceOrder, AJapaneseDefaultVoiceIsKept) {
 }
 
 TEST(VoiceChoiceOrder, OneCoreVoicesComeOnlyWhenTheDesktopHasNoJapaneseVoice) {
-  EXPECT_EQ(ChooseVoice({kZira}, {kOneCoreDavid, kAyumi}, kZira.id), (VoiceChoice{Source::OneCore, 1}));
+  EXPECT_EQ(ChooseVoice({kZira}, {kOneCoreDavid, kAyumi}, kZira.id),
+            (VoiceChoice{Source::OneCore, 1}));
   EXPECT_EQ(ChooseVoice({}, {kAyumi}, u""), (VoiceChoice{Source::OneCore, 0}));
   EXPECT_EQ(ChooseVoice({kZira, kHaruka}, {kAyumi}, kZira.id), (VoiceChoice{Source::Desktop, 1}));
 }
