@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/exception.h"
+#include "platform/win32/sapi5_speech.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -106,14 +107,13 @@ void Win32SpeechControl::Silence() {
          L"音声合成を止められませんでした");
 }
 
+// The SAPI 4 control wherever it can be made, exactly as always; a SAPI 5 voice everywhere else.
 std::unique_ptr<SpeechControl> Win32SpeechFactory::Create() {
   ComPtr<IDispatch> control;
   const HRESULT hr = CoCreateInstance(kDirectSpeechClass, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IDispatch, control.PutVoid());
-  if (FAILED(hr) || !control)
-    throw SpeechError(hr, WideToSjis(L"音声合成コントロールを作成できません") + " (HRESULT " +
-                              HexCode(hr) + ")");
-  return std::make_unique<Win32SpeechControl>(std::move(control));
+  if (SUCCEEDED(hr) && control) return std::make_unique<Win32SpeechControl>(std::move(control));
+  return CreateSapi5Speech();
 }
 
 }  // namespace platform::win32
