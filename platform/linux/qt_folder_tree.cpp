@@ -1,0 +1,136 @@
+#include "platform/linux/qt_folder_tree.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCollator>
+#include <QFileIconProvider>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <algorithm>
+#include <memory>
+
+#include "platform/linux/iconv_codec.h"
+
+namespace platform::linux_impl {
+
+namespace {
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kLoadedRole = Qt::UserRole + 1;
+
+// Full path without a trailing "/" (except the root); a relative path is taken from the working
+// directory, so the dialog always hands back a full path.
+QByteArray Normalize(QByteArray path) {
+  if (!path.startsWith('/')) {
+    char cwd[4096];
+    if (getcwd(cwd, sizeof cwd)) path = QByteArray(cwd) + '/' + path;
+  }
+  while (path.size() > 1 && path.endsWith('/')) path.chop(1);
+  return path.isEmpty() ? QByteArray("/") : path;
+}
+
+QByteArray Join(const QByteArray& folder, const QByteArray& name) {
+  return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+QString Label(const QByteArray& path) {
+  if (path == "/") return QStringLiteral("/");
+  return QString::fromLocal8Bit(path.mid(path.lastIndexOf('/') + 1));
+}
+
+bool IsFolder(const QByteArray& folder, const dirent& entry) {
+  if (entry.d_type == DT_DIR) return true;
+  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
+  struct stat info;
+  return stat(Join(folder, entry.d_name).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+}  // namespace
+
+// Sorted as a Linux file manager sorts: by the user's collation, letter case aside, numbers by
+// value, so "2" comes before "10".
+std::vector<QByteArray> VisibleSubfolders(const QByteArray& folder) {
+  std::vector<QByteArray> names;
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.constData()), closedir);
+  if (!dir) return names;
+  while (const dirent* entry = readdir(dir.get())) {
+    if (entry->d_name[0] == '.') continue;  // hidden, and "." and ".."
+    if (IsFolder(folder, *entry)) names.emplace_back(entry->d_name);
+  }
+  QCollator collator;
+  collator.setNumericMode(true);
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(names.begin(), names.end(), [&](const QByteArray& a, const QByteArray& b) {
+    const int order = collator.compare(QString::fromLocal8Bit(a), QString::fromLocal8Bit(b));
+    return order != 0 ? order < 0 : a < b;
+  });
+  return names;
+}
+
+FolderTreeWidget::FolderTreeWidget(QWidget* parent) : QTreeWidget(parent) {
+  setHeaderHidden(true);
+  setColumnCount(1);
+  setRootIsDecorated(false);  // no line or button at the root level
+  setIndentation(19);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformRowHeights(true);
+  connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* node) { LoadChildren(node); });
+}
+
+QTreeWidgetItem* FolderTreeWidget::MakeNode(const QByteArray& path, const QString& label) {
+  static const QIcon folder_icon = QFileIconProvider().icon(QAbstractFileIconProvider::Folder);
+  auto* node = new QTreeWidgetItem(QStringList(label));
+  node->setIcon(0, folder_icon);
+  node->setData(0, kPathRole, path);
+  node->setData(0, kLoadedRole, false);
+  node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+  return node;
+}
+
+void FolderTreeWidget::LoadChildren(QTreeWidgetItem* node) {
+  if (node->data(0, kLoadedRole).toBool()) return;
+  node->setData(0, kLoadedRole, true);
+  const QByteArray path = node->data(0, kPathRole).toByteArray();
+  for (const QByteArray& name : VisibleSubfolders(path))
+    node->addChild(MakeNode(Join(path, name), QString::fromLocal8Bit(name)));
+  node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+void FolderTreeWidget::ShowRoot(const TreeRoot& root) {
+  clear();
+  const QByteArray path = root.IsTop() ? QByteArray("/") : Normalize(QByteArray::fromStdString(root.folder->native));
+  QTreeWidgetItem* node = MakeNode(path, Label(path));
+  addTopLevelItem(node);
+  node->setExpanded(true);  // loads its subfolders
+  setCurrentItem(node);
+}
+
+std::optional<QByteArray> FolderTreeWidget::SelectedNative() const {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  if (selected.isEmpty()) return std::nullopt;
+  return selected.front()->data(0, kPathRole).toByteArray();
+}
+
+// "*" would open every folder below the node, through the whole file system and round any
+// symbolic link that points back up; it is kept from the tree.
+void FolderTreeWidget::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Asterisk) {
+    event->accept();
+    return;
+  }
+  QTreeWidget::keyPressEvent(event);
+}
+
+void QtFolderTree::ShowRoot(const TreeRoot& root) {
+  if (tree_) tree_->ShowRoot(root);
+}
+
+std::optional<PathName> QtFolderTree::SelectedPath() const {
+  if (!tree_) return std::nullopt;
+  const std::optional<QByteArray> native = tree_->SelectedNative();
+  if (!native) return std::nullopt;
+  const std::string bytes = native->toStdString();
+  return PathName{IconvCodec::Utf8ToSjis(bytes), bytes};
+}
+
+}  // namespace platform::linux_impl
