@@ -64,8 +64,8 @@ void QtForm::RemoveControl(int id) {
     controls_.erase(it);
     navigation_.ControlRemoved(id);
     if (widget) {
-      // Qt would hand the focus of a hidden or deleted widget to the next one, which would
-      // announce it; the window is left with no focused control instead.
+      // The window is left with no focused control: the focus must not pass to another song,
+      // which would announce it (Qt hands it on when a focused widget is only hidden).
       if (widget->hasFocus() || window_->focusWidget() == widget) widget->clearFocus();
       delete widget.data();
     }
