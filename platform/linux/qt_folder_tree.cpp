@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCollator>
 #include <QFileIconProvider>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -47,8 +46,39 @@ bool IsFolder(const QByteArray& folder, const dirent& entry) {
 }
 }  // namespace
 
-// Sorted as a Linux file manager sorts: by the user's collation, letter case aside, numbers by
-// value, so "2" comes before "10".
+namespace {
+// The digits of a run from `at`, without leading zeros; `at` moves past the run.
+QString NumberAt(const QString& text, qsizetype& at) {
+  while (at < text.size() && text[at] == QLatin1Char('0') && at + 1 < text.size() &&
+         text[at + 1].isDigit())
+    ++at;
+  const qsizetype start = at;
+  while (at < text.size() && text[at].isDigit()) ++at;
+  return text.mid(start, at - start);
+}
+}  // namespace
+
+// The order a file manager shows: letter case aside, a run of digits by its value, so "2" comes
+// before "10" whatever the locale; names that still tie keep their byte order.
+bool ShownBefore(const QByteArray& a_bytes, const QByteArray& b_bytes) {
+  const QString a = QString::fromLocal8Bit(a_bytes), b = QString::fromLocal8Bit(b_bytes);
+  qsizetype i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (a[i].isDigit() && b[j].isDigit()) {
+      const QString x = NumberAt(a, i), y = NumberAt(b, j);
+      if (x.size() != y.size()) return x.size() < y.size();
+      if (const int order = x.compare(y); order != 0) return order < 0;
+      continue;
+    }
+    const int order = QString(a[i]).compare(QString(b[j]), Qt::CaseInsensitive);
+    if (order != 0) return order < 0;
+    ++i;
+    ++j;
+  }
+  if (a.size() - i != b.size() - j) return a.size() - i < b.size() - j;
+  return a_bytes < b_bytes;
+}
+
 std::vector<QByteArray> VisibleSubfolders(const QByteArray& folder) {
   std::vector<QByteArray> names;
   std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.constData()), closedir);
@@ -57,13 +87,7 @@ std::vector<QByteArray> VisibleSubfolders(const QByteArray& folder) {
     if (entry->d_name[0] == '.') continue;  // hidden, and "." and ".."
     if (IsFolder(folder, *entry)) names.emplace_back(entry->d_name);
   }
-  QCollator collator;
-  collator.setNumericMode(true);
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  std::stable_sort(names.begin(), names.end(), [&](const QByteArray& a, const QByteArray& b) {
-    const int order = collator.compare(QString::fromLocal8Bit(a), QString::fromLocal8Bit(b));
-    return order != 0 ? order < 0 : a < b;
-  });
+  std::sort(names.begin(), names.end(), ShownBefore);
   return names;
 }
 

@@ -42,5 +42,6 @@ class QtFolderTree : public FolderTree {
 
 // The subfolders of a folder that the tree shows, in the order it shows them.
 std::vector<QByteArray> VisibleSubfolders(const QByteArray& folder);
+bool ShownBefore(const QByteArray& a, const QByteArray& b);
 
 }  // namespace platform::linux_impl
