@@ -1,5 +1,6 @@
 #include "platform/linux/qt_form_window.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -86,6 +87,12 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 void FormWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   events_.WindowShown();
+}
+
+QAccessibleInterface* FormAccessible(const QString&, QObject* object) {
+  if (auto* window = dynamic_cast<FormWindow*>(object))
+    return new QAccessibleWidget(window, QAccessible::Window);
+  return nullptr;
 }
 
 }  // namespace platform::linux_impl

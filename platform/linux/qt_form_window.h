@@ -7,6 +7,7 @@
 
 #include "platform/drawing.h"
 
+class QAccessibleInterface;
 class QMenuBar;
 class QVBoxLayout;
 
@@ -56,5 +57,9 @@ class FormWindow : public QWidget {
   QVBoxLayout* layout_;
   FormSurface* surface_;
 };
+
+// Screen readers see a form as a window with its caption as the name, as they see any desktop
+// window (a plain top-level widget would be an anonymous filler). For QAccessible::installFactory.
+QAccessibleInterface* FormAccessible(const QString& class_name, QObject* object);
 
 }  // namespace platform::linux_impl

@@ -1,5 +1,6 @@
 #include "platform/linux/qt_window_system.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -10,6 +11,7 @@
 #include "platform/linux/iconv_codec.h"
 #include "platform/linux/qt_alert_sound.h"
 #include "platform/linux/qt_form.h"
+#include "platform/linux/qt_form_window.h"
 #include "platform/linux/qt_key_router.h"
 #include "platform/linux/qt_message_box.h"
 #include "platform/linux/qt_style.h"
@@ -23,9 +25,11 @@ QtWindowSystem::QtWindowSystem()
   // The program ends on its own quit request, never because a window closed.
   QApplication::setQuitOnLastWindowClosed(false);
   qApp->installEventFilter(key_router_.get());
+  QAccessible::installFactory(&FormAccessible);
 }
 
 QtWindowSystem::~QtWindowSystem() {
+  QAccessible::removeFactory(&FormAccessible);
   if (qApp) qApp->removeEventFilter(key_router_.get());
 }
 
