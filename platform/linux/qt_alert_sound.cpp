@@ -4,8 +4,13 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QTimer>
 
 namespace platform::linux_impl {
+
+namespace {
+constexpr int kPauseMs = 120;
+}  // namespace
 
 AlertSound::AlertSound() {
   if (ca_context_create(&context_) != CA_SUCCESS) {
@@ -48,10 +53,15 @@ void AlertSound::StartNext() {
   playing_ = false;
 }
 
+// A short pause between two sounds, so that a bell that fades out is not heard as one with the
+// next.
 void AlertSound::Finished() {
-  playing_ = false;
   if (waiting_ > 0) --waiting_;
-  StartNext();
+  if (waiting_ == 0) {
+    playing_ = false;
+    return;
+  }
+  QTimer::singleShot(kPauseMs, &receiver_, [this] { StartNext(); });
 }
 
 // Runs on canberra's own thread.
