@@ -21,8 +21,6 @@ mkdir -p "$run/.config/pulse"
 : >"$run/.config/pulse/daemon.conf"
 : >"$run/client.conf"
 export PULSE_RUNTIME_PATH=$run PULSE_SERVER=unix:$run/native PULSE_CLIENTCONFIG=$run/client.conf
-# Short buffers: the null sink otherwise holds two seconds of sound before it is "played".
-export PULSE_LATENCY_MSEC=30
 HOME=$run XDG_CONFIG_HOME=$run/.config pulseaudio -n --daemonize=no --exit-idle-time=-1 \
   --use-pid-file=no --disallow-exit \
   -L "module-native-protocol-unix socket=$run/native auth-anonymous=1" \
@@ -31,7 +29,10 @@ pulse_pid=$!
 for _ in $(seq 100); do pactl list short sinks 2>/dev/null | grep -q alert_sink && break; sleep 0.1; done
 pactl set-default-sink alert_sink
 # The monitor of a null sink delivers nothing while no stream plays: keep a silent one playing.
-sox -n -r 44100 -c 1 -b 16 -t wav - synth 60 sine 0 vol 0 2>/dev/null | paplay &
+# Its short buffer sets the sink's latency, which otherwise holds two seconds of sound before it
+# counts as played (the alert sound's own stream keeps its usual buffer, so a busy machine does
+# not starve it into pieces).
+sox -n -r 44100 -c 1 -b 16 -t wav - synth 60 sine 0 vol 0 2>/dev/null | PULSE_LATENCY_MSEC=30 paplay &
 silence_pid=$!
 
 count_sounds() {

@@ -45,7 +45,7 @@ class OutlineTest : public QObject {
     QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(window->pos(), QPoint(40, 30));
-    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(!window->windowIcon().pixmap(32).isNull());  // the .ico was read
 
     songs.form->SetClientSize(312, 131);
     QCOMPARE(window->size(), QSize(312, 131 + menu));
