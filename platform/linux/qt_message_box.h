@@ -2,15 +2,21 @@
 // Enter and Esc both press, the error icon or none.
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 #include "platform/window_system.h"
 
-class QMessageBox;
-
 namespace platform::linux_impl {
 
-// Builds the box; the caller runs it. Line breaks are the program's CR LF pairs.
-void PrepareMessageBox(QMessageBox& box, const QString& title, const QString& text, BoxIcon icon);
+class MessageBox : public QMessageBox {
+ public:
+  // Line breaks are the program's CR LF pairs.
+  MessageBox(const QString& title, const QString& text, BoxIcon icon);
+
+ protected:
+  // Centred once its size is final: Qt places a box before it has laid itself out.
+  void showEvent(QShowEvent* event) override;
+};
 
 }  // namespace platform::linux_impl

@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <algorithm>
 #include <cstdio>
@@ -69,8 +68,7 @@ void QtWindowSystem::ActivateAfterHide(QtForm* hidden) {
 void QtWindowSystem::ShowMessageBox(const std::string& title, const std::string& text,
                                     BoxIcon icon) {
   if (quit_taken_) return;
-  QMessageBox box;
-  PrepareMessageBox(box, FromSjis(title), FromSjis(text), icon);
+  MessageBox box(FromSjis(title), FromSjis(text), icon);
   ModalScope scope(*this, [&box] { box.reject(); });
   box.exec();
 }

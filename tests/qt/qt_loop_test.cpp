@@ -37,7 +37,10 @@ struct Dialog {
 // Runs `act` once `widget` is the active window.
 void WhenActive(QWidget* widget, std::function<void()> act) {
   QTimer::singleShot(0, [widget, act] {
-    QTRY_VERIFY(widget->isActiveWindow());
+    QTRY_VERIFY2(widget->isActiveWindow(),
+                 qPrintable(QStringLiteral("the active window is %1")
+                                .arg(QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle()
+                                                                  : QStringLiteral("none"))));
     act();
   });
 }
@@ -95,6 +98,7 @@ class LoopTest : public QObject {
 
     WhenActive(dialog.Window(), [&] { QTest::keyClick(dialog.Window()->windowHandle(), Qt::Key_Return); });
     QCOMPARE(dialog.form->ShowModal(), ModalResult::Ok);
+    QTRY_VERIFY(songs_->Window()->isActiveWindow());
     WhenActive(dialog.Window(), [&] { dialog.Window()->close(); });
     QCOMPARE(dialog.form->ShowModal(), ModalResult::Cancel);
   }

@@ -30,8 +30,9 @@ void WhenBoxOpens(SeenBox& seen, std::function<void(QMessageBox*)> act) {
     seen.icon = box->icon();
     for (QAbstractButton* b : box->buttons()) seen.buttons << b->text();
     const QRect screen = box->screen()->geometry();
-    seen.centred = qAbs(box->frameGeometry().center().x() - screen.center().x()) <= 2 &&
-                   qAbs(box->frameGeometry().center().y() - screen.center().y()) <= 2;
+    const QPoint off = box->frameGeometry().center() - screen.center();
+    seen.centred = qAbs(off.x()) <= 4 && qAbs(off.y()) <= 4;
+    if (!seen.centred) qWarning() << "box at" << box->frameGeometry() << "on" << screen;
     act(box);
   });
 }
