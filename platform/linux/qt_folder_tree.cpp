@@ -18,15 +18,23 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kLoadedRole = Qt::UserRole + 1;
 
-// Full path without a trailing "/" (except the root); a relative path is taken from the working
-// directory, so the dialog always hands back a full path.
+// A full path without "." or ".." steps and without a trailing "/" (except the root); a relative
+// path is taken from the working directory, so the dialog always hands back a full path.
 QByteArray Normalize(QByteArray path) {
   if (!path.startsWith('/')) {
     char cwd[4096];
     if (getcwd(cwd, sizeof cwd)) path = QByteArray(cwd) + '/' + path;
   }
-  while (path.size() > 1 && path.endsWith('/')) path.chop(1);
-  return path.isEmpty() ? QByteArray("/") : path;
+  QList<QByteArray> steps;
+  for (const QByteArray& step : path.split('/')) {
+    if (step.isEmpty() || step == ".") continue;
+    if (step == "..") {
+      if (!steps.isEmpty()) steps.removeLast();
+      continue;
+    }
+    steps.append(step);
+  }
+  return '/' + steps.join('/');
 }
 
 QByteArray Join(const QByteArray& folder, const QByteArray& name) {

@@ -111,6 +111,15 @@ class FolderTreeTest : public QObject {
     QCOMPARE(Selected(), root_ + "/b");
   }
 
+  void a_relative_folder_is_shown_by_its_full_path() {
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QString::fromStdString(root_ + "/b")));
+    tree_->ShowRoot(TreeRoot::Folder(platform::PathName::Ascii("./inner/../.")));
+    QDir::setCurrent(before);
+    QCOMPARE(Tree()->topLevelItem(0)->text(0), QStringLiteral("b"));
+    QCOMPARE(Selected(), root_ + "/b");
+  }
+
   void the_top_is_the_root_of_the_file_system() {
     tree_->ShowRoot(TreeRoot::Top());
     QCOMPARE(Tree()->topLevelItem(0)->text(0), QStringLiteral("/"));
