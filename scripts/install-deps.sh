@@ -11,6 +11,9 @@ packages=(
   xvfb xauth xdotool numlockx x11-utils imagemagick                            # a screen to test on
   pulseaudio pulseaudio-utils                                                  # a sound output
   sox libsox-fmt-mp3 lame espeak-ng                                            # the demo songs
+  qt6-base-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop       # Linux windows, alert
+  libgstreamer1.0-dev                                                          # the Linux program
+  at-spi2-core dbus-daemon libglib2.0-bin python3-pyatspi                      # screen reader checks
 )
 
 missing=()

@@ -1,0 +1,29 @@
+// The Linux program: Qt for the windows, speech-dispatcher for speech, GStreamer for the songs.
+// The `music` folder and ReadMe_sapi.txt are looked for in the working directory, as on Windows.
+#include <gst/gst.h>
+
+#include <QApplication>
+
+#include "app/program.h"
+#include "platform/linux/gst_media_device.h"
+#include "platform/linux/iconv_codec.h"
+#include "platform/linux/posix_file_system.h"
+#include "platform/linux/qt_window_system.h"
+#include "platform/linux/speech_dispatcher.h"
+#include "platform/services.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("otopicco"));
+  QApplication::setDesktopFileName(QStringLiteral("otopicco"));
+  // Harmless when the media device initialises GStreamer itself.
+  gst_init(&argc, &argv);
+
+  platform::linux_impl::QtWindowSystem windows;
+  platform::linux_impl::SpeechDispatcherFactory speech;
+  platform::linux_impl::GstMediaDevice media;
+  platform::linux_impl::PosixFileSystem files;
+  const platform::linux_impl::IconvCodec codec;
+  const platform::Services services{windows, speech, media, files, codec};
+  return app::RunProgram(services);
+}

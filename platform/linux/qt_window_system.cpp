@@ -1,0 +1,144 @@
+#include "platform/linux/qt_window_system.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMetaObject>
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/exception.h"
+#include "platform/linux/iconv_codec.h"
+#include "platform/linux/qt_alert_sound.h"
+#include "platform/linux/qt_form.h"
+#include "platform/linux/qt_form_window.h"
+#include "platform/linux/qt_key_router.h"
+#include "platform/linux/qt_message_box.h"
+#include "platform/linux/qt_style.h"
+#include "platform/linux/qt_text.h"
+
+namespace platform::linux_impl {
+
+QtWindowSystem::QtWindowSystem()
+    : key_router_(std::make_unique<KeyRouter>(*this)), alert_(std::make_unique<AlertSound>()) {
+  QApplication::setStyle(new ProgramStyle);
+  // The program ends on its own quit request, never because a window closed.
+  QApplication::setQuitOnLastWindowClosed(false);
+  qApp->installEventFilter(key_router_.get());
+  QAccessible::installFactory(&FormAccessible);
+}
+
+QtWindowSystem::~QtWindowSystem() {
+  QAccessible::removeFactory(&FormAccessible);
+  if (qApp) qApp->removeEventFilter(key_router_.get());
+}
+
+std::unique_ptr<Form> QtWindowSystem::CreateForm(const FormSpec& spec, FormEvents& events) {
+  auto form = std::make_unique<QtForm>(*this, spec, events);
+  forms_.push_back(form.get());
+  return form;
+}
+
+void QtWindowSystem::FormDestroyed(QtForm* form) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+  activated_.erase(std::remove(activated_.begin(), activated_.end(), form), activated_.end());
+}
+
+QtForm* QtWindowSystem::FormOf(QWidget* widget) const {
+  // Up through the parents, across a menu's own window to the form that owns the menu bar.
+  for (QWidget* w = widget; w; w = w->parentWidget())
+    for (QtForm* form : forms_)
+      if (form->Window() == w) return form;
+  return nullptr;
+}
+
+void QtWindowSystem::FormActivated(QtForm* form) {
+  activated_.erase(std::remove(activated_.begin(), activated_.end(), form), activated_.end());
+  activated_.insert(activated_.begin(), form);
+}
+
+void QtWindowSystem::ActivateAfterHide(QtForm* hidden) {
+  for (QtForm* form : activated_) {
+    if (form == hidden || !form->Window()->isVisible()) continue;
+    form->Window()->raise();
+    form->Window()->activateWindow();
+    return;
+  }
+}
+
+void QtWindowSystem::ShowMessageBox(const std::string& title, const std::string& text,
+                                    BoxIcon icon) {
+  if (quit_taken_) return;
+  MessageBox box(FromSjis(title), FromSjis(text), icon);
+  ModalScope scope(*this, [&box] { box.reject(); });
+  box.exec();
+}
+
+void QtWindowSystem::Beep() { alert_->Play(); }
+
+// Like a quit message posted to the queue: taken by whichever loop runs next.
+void QtWindowSystem::RequestQuit() {
+  if (quit_posted_) return;
+  quit_posted_ = true;
+  QMetaObject::invokeMethod(&quit_poster_, [this] { TakeQuit(); }, Qt::QueuedConnection);
+}
+
+void QtWindowSystem::TakeQuit() {
+  quit_taken_ = true;
+  for (auto it = modal_ends_.rbegin(); it != modal_ends_.rend(); ++it) (*it)();
+  if (main_loop_running_) QCoreApplication::exit(0);
+}
+
+void QtWindowSystem::Run(Form& main_form) {
+  main_form.Show();
+  if (quit_taken_) return;
+  main_loop_running_ = true;
+  QApplication::exec();
+  main_loop_running_ = false;
+}
+
+void QtWindowSystem::SetShortCutHook(std::function<bool(const KeyEvent& key)> hook) {
+  shortcut_hook_ = std::move(hook);
+}
+
+void QtWindowSystem::SetExceptionHandler(std::function<void(const std::exception&)> handler) {
+  exception_handler_ = std::move(handler);
+}
+
+bool QtWindowSystem::ShortCutHookSays(const KeyEvent& key) {
+  bool discard = false;
+  if (shortcut_hook_) Guard([&] { discard = shortcut_hook_(key); });
+  return discard;
+}
+
+void QtWindowSystem::Guard(const std::function<void()>& callback) {
+  try {
+    callback();
+  } catch (const std::exception& error) {
+    Report(error);
+  } catch (...) {
+    Report(Exception(IconvCodec::Utf8ToSjis("原因不明のエラー")));
+  }
+}
+
+void QtWindowSystem::Report(const std::exception& error) {
+  if (!exception_handler_) {
+    std::fprintf(stderr, "otopicco: %s\n", error.what());
+    return;
+  }
+  try {
+    exception_handler_(error);
+  } catch (const std::exception& again) {
+    std::fprintf(stderr, "otopicco: the exception handler failed: %s\n", again.what());
+  } catch (...) {
+    std::fprintf(stderr, "otopicco: the exception handler failed\n");
+  }
+}
+
+QtWindowSystem::ModalScope::ModalScope(QtWindowSystem& system, std::function<void()> end)
+    : system_(system) {
+  system_.modal_ends_.push_back(std::move(end));
+}
+
+QtWindowSystem::ModalScope::~ModalScope() { system_.modal_ends_.pop_back(); }
+
+}  // namespace platform::linux_impl

@@ -1,0 +1,76 @@
+// The window system of the Linux program, on Qt Widgets. Needs a QApplication that outlives it.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/window_system.h"
+
+class QWidget;
+
+namespace platform::linux_impl {
+
+class AlertSound;
+class KeyRouter;
+class QtForm;
+
+class QtWindowSystem : public WindowSystem {
+ public:
+  QtWindowSystem();
+  ~QtWindowSystem() override;
+
+  std::unique_ptr<Form> CreateForm(const FormSpec& spec, FormEvents& events) override;
+  void ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) override;
+  void Beep() override;
+  void RequestQuit() override;
+  void Run(Form& main_form) override;
+  void SetShortCutHook(std::function<bool(const KeyEvent& key)> hook) override;
+  void SetExceptionHandler(std::function<void(const std::exception&)> handler) override;
+
+  // For the forms.
+  // Runs a callback of the program; what it raises goes to the exception handler.
+  void Guard(const std::function<void()>& callback);
+  bool ShortCutHookSays(const KeyEvent& key);
+  // True once a loop has taken the quit request: modal showings then end at once.
+  bool QuitTaken() const { return quit_taken_; }
+  bool IsMainForm(const QtForm* form) const { return !forms_.empty() && forms_.front() == form; }
+  void FormDestroyed(QtForm* form);
+  QtForm* FormOf(QWidget* widget) const;
+  void FormActivated(QtForm* form);
+  // A form that was the active window hid itself: the program's window used last becomes
+  // active, as a desktop hands the focus on when the active window goes away.
+  void ActivateAfterHide(QtForm* hidden);
+
+  // Every nested loop registers how it is ended when the quit request is taken.
+  class ModalScope {
+   public:
+    ModalScope(QtWindowSystem& system, std::function<void()> end);
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+   private:
+    QtWindowSystem& system_;
+  };
+
+ private:
+  void TakeQuit();
+  void Report(const std::exception& error);
+
+  std::vector<QtForm*> forms_;         // in the order they were made; the first is the main one
+  std::vector<QtForm*> activated_;     // most recently active first
+  std::vector<std::function<void()>> modal_ends_;  // innermost last
+  std::function<bool(const KeyEvent&)> shortcut_hook_;
+  std::function<void(const std::exception&)> exception_handler_;
+  std::unique_ptr<KeyRouter> key_router_;
+  std::unique_ptr<AlertSound> alert_;
+  QObject quit_poster_;
+  bool quit_posted_ = false;
+  bool quit_taken_ = false;
+  bool main_loop_running_ = false;
+};
+
+}  // namespace platform::linux_impl
