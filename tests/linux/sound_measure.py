@@ -1,0 +1,47 @@
+#!/usr/bin/env python3
+"""Measures a recording (16-bit mono WAV): where sound is heard and how strong it is.
+
+    sound_measure.py FILE [FROM_SECONDS]
+
+Prints "start=S end=E heard=H rms=R hz=F": the first and last 20 ms window louder than -40 dBFS
+(seconds from FROM_SECONDS), the time between them, the RMS level (0..1) over that span and
+its frequency by zero crossings (meaningful for a tone). Prints "start=none" when nothing is
+heard.
+"""
+import math
+import struct
+import sys
+import wave
+
+THRESHOLD = 10 ** (-40 / 20)
+
+
+def main():
+    path = sys.argv[1]
+    offset = float(sys.argv[2]) if len(sys.argv) > 2 else 0.0
+    with wave.open(path) as recording:
+        rate = recording.getframerate()
+        recording.setpos(min(int(offset * rate), recording.getnframes()))
+        frames = recording.readframes(recording.getnframes())
+    samples = struct.unpack("<%dh" % (len(frames) // 2), frames[: len(frames) // 2 * 2])
+    window = rate // 50
+    loud = []
+    for start in range(0, len(samples) - window + 1, window):
+        chunk = samples[start : start + window]
+        rms = math.sqrt(sum(s * s for s in chunk) / window) / 32768
+        if rms > THRESHOLD:
+            loud.append(start)
+    if not loud:
+        print("start=none end=none heard=0 rms=0")
+        return
+    first, last = loud[0], loud[-1] + window
+    span = samples[first:last]
+    rms = math.sqrt(sum(s * s for s in span) / len(span)) / 32768
+    crossings = sum(1 for a, b in zip(span, span[1:]) if (a < 0) != (b < 0))
+    seconds = (last - first) / rate
+    print("start=%.3f end=%.3f heard=%.3f rms=%.4f hz=%.0f"
+          % (first / rate, last / rate, seconds, rms, crossings / 2 / seconds))
+
+
+if __name__ == "__main__":
+    main()
