@@ -180,11 +180,20 @@ ls_speech_start() {
   ls_wait 15 "speech-dispatcher" ls_speech_socket_ready
 }
 
+ls_speech_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Stops the service (SIGTERM; SIGKILL if it has not ended within a few seconds, as
+# speech-dispatcher 0.11 sometimes hangs in its own shutdown) or, with --kill, ends it at once
+# as a crash would.
 ls_speech_stop() {
   local pid
   pid=$(ls_speech_pid) || return 0
-  kill "$pid" 2>/dev/null
-  ls_wait 10 "speech-dispatcher to end" eval '! kill -0 '"$pid"' 2>/dev/null'
+  if [[ ${1:-} != --kill ]]; then
+    kill "$pid" 2>/dev/null
+    ls_wait 3 "speech-dispatcher to end" ls_speech_gone "$pid" 2>/dev/null && return 0
+  fi
+  kill -KILL "$pid" 2>/dev/null
+  ls_wait 10 "speech-dispatcher to end" ls_speech_gone "$pid"
 }
 
 ls_record_has_data() { [[ -f $1 ]] && (($(stat -c %s "$1") > 8192)); }
@@ -312,15 +321,7 @@ ls_control() {
   [[ -n $LS_DIR && -d $LS_DIR ]] || ls_die "$1: not inside a session"
   case $1 in
     speech-mode) ls_speech_stop && ls_speech_mode "$2" ;;
-    speech-stop)
-      if [[ ${2:-} == --kill ]]; then
-        local pid
-        pid=$(ls_speech_pid) || return 0
-        kill -KILL "$pid"
-        ls_wait 10 "speech-dispatcher to end" eval '! kill -0 '"$pid"' 2>/dev/null'
-      else
-        ls_speech_stop
-      fi ;;
+    speech-stop) ls_speech_stop "${2:-}" ;;
     speech-start) ls_speech_start ;;
   esac
 }

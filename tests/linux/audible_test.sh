@@ -17,6 +17,25 @@ fail() { echo "FAIL: $*"; failed=1; }
 field() { local line=$2; line=${line#*"$1="}; echo "${line%% *}"; }
 within() { python3 -c "import sys; a, b, t = map(float, sys.argv[1:]); sys.exit(abs(a - b) > t)" "$@"; }
 above() { python3 -c "import sys; sys.exit(not float(sys.argv[1]) > float(sys.argv[2]))" "$@"; }
+# Sound was heard in the recording, and has been quiet for a second since.
+heard_and_over() {
+  local measured
+  measured=$("$here/sound_measure.py" "$1" 2>/dev/null) || return 1
+  [[ $(field start "$measured") != none ]] &&
+    above "$(field length "$measured")" "$(python3 -c "print($(field end "$measured") + 1)")"
+}
+# Records while CHECK ARGS... runs, until what it plays is over.
+record_check() {
+  local recording=$1 log=$2
+  shift 2
+  ls_record_start "$recording"
+  "$check" "$@" >"$log" &
+  local pid=$!
+  ls_wait 60 "sound, then a second of quiet" heard_and_over "$recording" || fail "nothing heard ($*)"
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null || true
+  ls_record_stop
+}
 
 # Open JTalk's own reading, at the program's speed (160 words a minute over the normal 170).
 printf '%s\n' "$text" | open_jtalk -x /var/lib/mecab/dic/open-jtalk/naist-jdic \
@@ -24,9 +43,7 @@ printf '%s\n' "$text" | open_jtalk -x /var/lib/mecab/dic/open-jtalk/naist-jdic \
   -ow "$LS_DIR/reference.wav"
 reference=$("$here/sound_measure.py" "$LS_DIR/reference.wav")
 
-ls_record_start "$LS_DIR/speech.wav"
-"$check" speak 6 "$text" >"$LS_DIR/speak.log"
-ls_record_stop
+record_check "$LS_DIR/speech.wav" "$LS_DIR/speak.log" speak 60 "$text"
 spoken=$("$here/sound_measure.py" "$LS_DIR/speech.wav")
 echo "Open JTalk alone:     $reference"
 echo "through the program:  $spoken ($(cat "$LS_DIR/speak.log"))"
@@ -38,9 +55,7 @@ within "$heard" "$expected" "$(python3 -c "print($expected * 0.25)")" ||
 above "$(field rms "$spoken")" 0.02 || fail "the speech is hardly audible"
 
 sox -q -n -r 44100 -c 1 -b 16 -t wav - synth 2 sine 440 vol 0.5 | lame --quiet -b 64 - "$LS_DIR/tone.mp3"
-ls_record_start "$LS_DIR/song.wav"
-"$check" play 3 "$LS_DIR/tone.mp3" >"$LS_DIR/play.log"
-ls_record_stop
+record_check "$LS_DIR/song.wav" "$LS_DIR/play.log" play 60 "$LS_DIR/tone.mp3"
 song=$("$here/sound_measure.py" "$LS_DIR/song.wav")
 echo "the 2 s 440 Hz song:  $song"
 within "$(field heard "$song")" 2.0 0.25 || fail "the song was heard for $(field heard "$song")s"
