@@ -93,11 +93,12 @@ void SpeechConnection::Open() {
   // service's own voice for Japanese is espeak-ng unless configured otherwise, which reads kana
   // but says "Chinese letter" for every kanji, so the Open JTalk voice is taken where it is
   // installed.
-  const bool ready = offers_voice && spd_set_data_mode(connection, SPD_DATA_TEXT) == 0 &&
-                     spd_set_punctuation(connection, SPD_PUNCT_NONE) == 0 &&
-                     spd_set_language(connection, "ja") == 0 &&
-                     (!has_open_jtalk || spd_set_output_module(connection, kOpenJTalkModule) == 0) &&
-                     (!rate_ || spd_set_voice_rate(connection, *rate_) == 0);
+  const bool ready =
+      offers_voice && spd_set_data_mode(connection, SPD_DATA_TEXT) == 0 &&
+      spd_set_punctuation(connection, SPD_PUNCT_NONE) == 0 &&
+      spd_set_language(connection, "ja") == 0 &&
+      (!has_open_jtalk || spd_set_output_module(connection, kOpenJTalkModule) == 0) &&
+      (!rate_ || spd_set_voice_rate(connection, *rate_) == 0);
   if (!ready) {
     spd_close(connection);
     if (!offers_voice) {
@@ -105,7 +106,8 @@ void SpeechConnection::Open() {
                     "音声合成サービス (speech-dispatcher) に使える音声がありません。", "");
     }
     throw Failure(SpeechFailure::kRefused,
-                  "音声合成サービス (speech-dispatcher) が日本語の設定を受け付けませんでした。", "");
+                  "音声合成サービス (speech-dispatcher) が日本語の設定を受け付けませんでした。",
+                  "");
   }
   connection_ = connection;
 }

@@ -3,12 +3,12 @@
 // request opens a new connection, starting the service again where it can be started.
 #pragma once
 
+#include <libspeechd.h>
+
 #include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
-
-#include <libspeechd.h>
 
 namespace platform::linux_impl {
 
@@ -43,7 +43,8 @@ class SpeechConnection {
   // until one succeeds again, so a missing service costs one message, not one per key.
   void Run(const std::function<int(SPDConnection*)>& request);
 
-  // The voice module in use ("openjtalk-generic", "espeak-ng"...), for tests and diagnostics.
+  // The voice module asked for ("openjtalk-generic", "espeak-ng"...), for tests and diagnostics;
+  // where it did not load, the service speaks with another.
   std::string Module();
 
  private:

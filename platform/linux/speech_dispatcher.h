@@ -22,7 +22,7 @@ class SpeechDispatcherControl : public SpeechControl {
   void Speak(const std::u16string& text) override;
   void Silence() override;
 
-  // The voice module in use, for tests and diagnostics.
+  // The voice module asked for, for tests and diagnostics (see SpeechConnection::Module).
   std::string Module() { return connection_.Module(); }
 
  private:

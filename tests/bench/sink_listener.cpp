@@ -13,8 +13,8 @@
 namespace bench {
 namespace {
 
-constexpr size_t kBlock = 220;           // 5 ms
-constexpr int kLoud = 328;               // -40 dBFS
+constexpr size_t kBlock = 220;  // 5 ms
+constexpr int kLoud = 328;      // -40 dBFS
 constexpr const char* kFormat = "--format=s16le";
 
 // Starts `argv` with standard input from `in` and standard output to `out` (-1: unchanged).
@@ -79,8 +79,8 @@ void SinkListener::Read() {
     if (filled < kBlock * sizeof(int16_t)) continue;
     filled = 0;
     const auto now = Clock::now();
-    const bool loud = std::any_of(block.begin(), block.end(),
-                                  [](int16_t s) { return s > kLoud || s < -kLoud; });
+    const bool loud =
+        std::any_of(block.begin(), block.end(), [](int16_t s) { return s > kLoud || s < -kLoud; });
     if (!loud) continue;
     std::lock_guard<std::mutex> lock(mutex_);
     loud_.push_back(now);

@@ -1,8 +1,9 @@
 // The song player on GStreamer, with real MP3 files and a sink that plays in real time without
 // sound (the program itself plays on the desktop's output).
-#include <gtest/gtest.h>
-#include <gst/gst.h>
+#include "platform/linux/gst_media_device.h"
 
+#include <gst/gst.h>
+#include <gtest/gtest.h>
 #include <limits.h>
 #include <unistd.h>
 
@@ -14,7 +15,6 @@
 #include <vector>
 
 #include "platform/exception.h"
-#include "platform/linux/gst_media_device.h"
 #include "platform/linux/iconv_codec.h"
 #include "tests/linux/temp_folder.h"
 #include "tests/linux/tone_files.h"
@@ -202,8 +202,8 @@ class WithoutMp3Decoders {
  public:
   WithoutMp3Decoders() {
     GstCaps* mp3 = gst_caps_from_string("audio/mpeg, mpegversion=(int)1, layer=(int)3");
-    GList* decoders = gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER,
-                                                            GST_RANK_NONE);
+    GList* decoders =
+        gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER, GST_RANK_NONE);
     for (GList* item = decoders; item != nullptr; item = item->next) {
       auto* factory = GST_ELEMENT_FACTORY(item->data);
       if (!gst_element_factory_can_sink_any_caps(factory, mp3)) continue;

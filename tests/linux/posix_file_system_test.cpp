@@ -1,7 +1,8 @@
 // The file system as the player uses it: the music folder, its songs in a teacher's order, the
 // help text, song paths.
-#include <gtest/gtest.h>
+#include "platform/linux/posix_file_system.h"
 
+#include <gtest/gtest.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -10,7 +11,6 @@
 #include <vector>
 
 #include "platform/linux/iconv_codec.h"
-#include "platform/linux/posix_file_system.h"
 #include "tests/linux/temp_folder.h"
 
 namespace {
@@ -95,8 +95,8 @@ TEST_F(FileSystemTest, FoldersAndLinksToFoldersAreMarkedAsFolders) {
 }
 
 TEST_F(FileSystemTest, SongsComeInTheTeachersOrderWhateverOrderTheyWereMadeIn) {
-  for (const char* name : {"10.mp3", "b.mp3", "02.mp3", "C.mp3", "a.mp3", "01.mp3", "A.mp3",
-                           "さくら.mp3", "あめ.mp3"})
+  for (const char* name :
+       {"10.mp3", "b.mp3", "02.mp3", "C.mp3", "a.mp3", "01.mp3", "A.mp3", "さくら.mp3", "あめ.mp3"})
     folder.Write(name, "");
   EXPECT_EQ(Names(List(files, folder.path())),
             (std::vector<std::string>{"01.mp3", "02.mp3", "10.mp3", "A.mp3", "a.mp3", "b.mp3",
@@ -109,7 +109,7 @@ TEST(ListedBefore, CapitalsAndSmallLettersSortTogetherThenCapitalsFirst) {
   EXPECT_FALSE(ListedBefore("apple", "Apple"));
   EXPECT_FALSE(ListedBefore("same", "same"));
   EXPECT_TRUE(ListedBefore("a", "ab"));
-  EXPECT_TRUE(ListedBefore("Z", "_"));  // "_" comes after the capitals, as on Windows
+  EXPECT_TRUE(ListedBefore("Z", "_"));         // "_" comes after the capitals, as on Windows
   EXPECT_TRUE(ListedBefore("z", "\x82\xa0"));  // bytes above ASCII after every ASCII name
 }
 
@@ -145,8 +145,7 @@ TEST_F(FileSystemTest, AMissingFolderListsNothing) {
 
 TEST_F(FileSystemTest, APathKnownOnlyInShiftJisFindsItsFolder) {
   folder.MakeFolder("東京");
-  EXPECT_TRUE(files.DirectoryExists(
-      PathName{IconvCodec::Utf8ToSjis(folder.path() + "/東京"), ""}));
+  EXPECT_TRUE(files.DirectoryExists(PathName{IconvCodec::Utf8ToSjis(folder.path() + "/東京"), ""}));
 }
 
 TEST_F(FileSystemTest, ReadsEveryByteOfAFile) {

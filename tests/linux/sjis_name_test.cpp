@@ -29,20 +29,20 @@ TEST(ShiftJisName, WaveDashTypedOnLinuxShowsAsTheWindowsTilde) {
 }
 
 TEST(ShiftJisName, EachCharacterShiftJisLacksBecomesOneQuestionMark) {
-  EXPECT_EQ(Sjis("🎵うた.mp3"), "?\x82\xa4\x82\xbd.mp3");          // 4-byte emoji
-  EXPECT_EQ(Sjis("𠮷野家"), "?\x96\xec\x89\xc6");                   // kanji beyond the BMP
-  EXPECT_EQ(Sjis("Café €5"), "Caf? ?5");                            // 2- and 3-byte characters
+  EXPECT_EQ(Sjis("🎵うた.mp3"), "?\x82\xa4\x82\xbd.mp3");  // 4-byte emoji
+  EXPECT_EQ(Sjis("𠮷野家"), "?\x96\xec\x89\xc6");         // kanji beyond the BMP
+  EXPECT_EQ(Sjis("Café €5"), "Caf? ?5");                  // 2- and 3-byte characters
   EXPECT_EQ(Sjis("🎵🎵"), "??");
 }
 
 TEST(ShiftJisName, EachByteOfNoUtf8CharacterBecomesOneQuestionMark) {
-  EXPECT_EQ(Sjis("\x82\xa0.mp3"), "??.mp3");       // a Shift-JIS name written by Windows
-  EXPECT_EQ(Sjis("a\xff" "b"), "a?b");
-  EXPECT_EQ(Sjis("\xff東"), "?\x93\x8c");           // a valid character right after
-  EXPECT_EQ(Sjis("曲\xe6\x9d"), "\x8b\xc8??");      // a character cut off at the end
-  EXPECT_EQ(Sjis("\xc0\xaf"), "??");                // overlong "/"
-  EXPECT_EQ(Sjis("\xed\xa0\x80"), "???");           // an encoded surrogate
-  EXPECT_EQ(Sjis("\xf4\x90\x80\x80"), "????");      // beyond U+10FFFF
+  EXPECT_EQ(Sjis("\x82\xa0.mp3"), "??.mp3");  // a Shift-JIS name written by Windows
+  EXPECT_EQ(Sjis(std::string("a\xff") + "b"), "a?b");
+  EXPECT_EQ(Sjis("\xff東"), "?\x93\x8c");       // a valid character right after
+  EXPECT_EQ(Sjis("曲\xe6\x9d"), "\x8b\xc8??");  // a character cut off at the end
+  EXPECT_EQ(Sjis("\xc0\xaf"), "??");            // overlong "/"
+  EXPECT_EQ(Sjis("\xed\xa0\x80"), "???");       // an encoded surrogate
+  EXPECT_EQ(Sjis("\xf4\x90\x80\x80"), "????");  // beyond U+10FFFF
 }
 
 TEST(ShiftJisName, LongestNamesConvertWhole) {

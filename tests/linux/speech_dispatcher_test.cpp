@@ -1,6 +1,8 @@
 // The speech control on a real speech-dispatcher, inside a private session
 // (scripts/linux-session.sh) whose test voice writes down what it is asked to say and takes
 // half a second to "say" each text.
+#include "platform/linux/speech_dispatcher.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,7 +16,6 @@
 
 #include "platform/exception.h"
 #include "platform/linux/iconv_codec.h"
-#include "platform/linux/speech_dispatcher.h"
 #include "platform/linux/speech_rate.h"
 
 namespace {

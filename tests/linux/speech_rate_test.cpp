@@ -1,11 +1,11 @@
 // The program's speed in words per minute becomes the speech-dispatcher rate at which the voice
 // speaks that fast. espeak-ng's mapping (Debian's espeak-ng.conf: -100/0/+100 are 80/170/449
 // words per minute) is the measure.
+#include "platform/linux/speech_rate.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-
-#include "platform/linux/speech_rate.h"
 
 namespace {
 
