@@ -1,6 +1,6 @@
 // The speech control on a real speech-dispatcher, inside a private session
 // (scripts/linux-session.sh) whose test voice writes down what it is asked to say and takes
-// half a second to "say" each text.
+// LS_SPEECH_HOLD seconds to "say" each text.
 #include "platform/linux/speech_dispatcher.h"
 
 #include <gtest/gtest.h>
