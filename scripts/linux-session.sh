@@ -146,15 +146,9 @@ ls_speech_mode() {
     echo 'Timeout 0'
     echo 'AudioOutputMethod "pulse"'
     echo 'DefaultVolume 100'
-    # Real voices get symbols handled as on the user's system; the test voice gets every text
-    # exactly as the program asked for it.
-    if [[ $mode != log ]]; then
-      echo 'SymbolsPreproc "char"'
-      local symbols
-      for symbols in gender-neutral font-variants symbols emojis orca orca-chars; do
-        echo "SymbolsPreprocFile \"$symbols.dic\""
-      done
-    fi
+    # No symbol tables: with them speech-dispatcher rewrites texts before any voice sees them
+    # (brackets become "カッコ", "&" and "%" vanish, even with punctuation off), where Open JTalk
+    # reads symbols well by itself; and the test voice must see each text exactly as asked.
     local module
     for module in "${modules[@]}"; do echo "AddModule $module"; done
     if [[ -n $default ]]; then
