@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The benchmarks: the program's own focus path (Google Benchmark, native build), then under Wine
 # the delay from a key to the announcement and from Enter to the first sound of a song, beside a
-# minimal MCI program. Each prints its own figures.
+# minimal MCI program; on Linux the delay from a key to the first sound of the announcement, with
+# each voice. Each prints its own figures.
 #
-# Usage: scripts/bench.sh [native|focus|play]...   (default: all three)
+# Usage: scripts/bench.sh [native|focus|play|speech]...   (default: all four)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 parts=("$@")
-[[ ${#parts[@]} -gt 0 ]] || parts=(native focus play)
+[[ ${#parts[@]} -gt 0 ]] || parts=(native focus play speech)
 
 scripts/install-deps.sh
 for part in "${parts[@]}"; do
@@ -28,8 +29,13 @@ for part in "${parts[@]}"; do
       echo "== under Wine: Enter to the first audible sample, player beside a minimal MCI program"
       bash tests/bench/wine_play_latency.sh
       ;;
+    speech)
+      scripts/build.sh linux
+      echo "== on Linux: key to the first audible sample of the announcement"
+      tests/bench/speech_latency.sh build/linux/tests/bench/otopicco_speech_latency
+      ;;
     *)
-      echo "unknown benchmark: $part (native, focus or play)" >&2
+      echo "unknown benchmark: $part (native, focus, play or speech)" >&2
       exit 2
       ;;
   esac
