@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and the demo need, and only those missing.
+# Installs the Debian packages that building, packaging, testing and the demo need, and only
+# those missing.
 # Needs root, or sudo for a normal user. 64-bit Wine only: the i386 architecture is never added.
 set -euo pipefail
 
@@ -11,6 +12,8 @@ packages=(
   xvfb xauth xdotool numlockx x11-utils imagemagick                            # a screen to test on
   pulseaudio pulseaudio-utils                                                  # a sound output
   sox libsox-fmt-mp3 lame espeak-ng                                            # the demo songs
+  nsis python3                                                                 # the packages
+  unzip 7zip python3-pefile                                                    # their tests
 )
 
 missing=()
