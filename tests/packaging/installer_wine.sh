@@ -55,7 +55,7 @@ for link in "$start_menu_link" "$desktop_link"; do
 done
 # Opened as Explorer opens them: through the shell, from a folder without songs.
 for link in "$start_menu_link" "$desktop_link"; do
-  pk_start_shortcut "$(ws_winpath "$link")"
+  pk_start_shortcut "$(pk_windows_path "$link")"
   pk_expect_player_on "$work_dir/music"
 done
 pk_pass "both shortcuts start the installed program in the working folder, on the demo songs"
@@ -78,7 +78,7 @@ install_silently
 pk_expect_eq "working folder after the reinstall" "$before" "$(pk_folder_state "$work_dir")"
 cmp -s "$program_dir/otopicco.exe" "$shipped/otopicco.exe" || pk_fail "the reinstall lost the program"
 [[ -f $start_menu_link && -f $desktop_link ]] || pk_fail "the reinstall lost a shortcut"
-pk_start_shortcut "$(ws_winpath "$desktop_link")"
+pk_start_shortcut "$(pk_windows_path "$desktop_link")"
 pk_expect_player_on "$work_dir/music"
 pk_pass "a removed demo song stays removed, the teacher's song and help are untouched, and the player shows them"
 

@@ -58,6 +58,13 @@ pk_unix_path() {
   esac
 }
 
+# The Windows path of a host path inside the prefix's drive C:.
+pk_windows_path() {
+  local rest=${1#"$WS_PREFIX/drive_c/"}
+  [[ $rest != "$1" ]] || return 1
+  printf 'C:\\%s' "${rest//\//\\}"
+}
+
 # The value of NAME under the registry KEY, as `reg query` prints it; fails when there is none.
 pk_reg_value() {
   local key=$1 name=$2 out=$WS_DIR/reg.out

@@ -82,5 +82,5 @@ echo "ok: the installer carries the zip's program, help file and songs"
 # What the Wine tests run is laid out exactly like what ships.
 expect_eq "64-bit twin zip layout" "$(zip_names "$zip")" "$(zip_names "$OTOPICCO_PORTABLE_ZIP")"
 expect_eq "64-bit twin installer's files" "$(installer_files "$installer")" "$(installer_files "$OTOPICCO_INSTALLER")"
-expect_eq "64-bit twin's program" "machine=amd64" "$(pe "$OTOPICCO_INSTALLER" | grep '^machine=')"
+expect_eq "64-bit twin installer" "machine=amd64" "$(pe "$OTOPICCO_INSTALLER" | grep '^machine=')"
 echo "ok: the 64-bit twins that the Wine tests run hold the same files"
