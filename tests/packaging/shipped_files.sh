@@ -35,7 +35,9 @@ expect_eq "installer machine" "machine=i386" "$(grep '^machine=' <<<"$facts")"
 for key in ProductVersion FileVersion; do
   expect_eq "installer $key" "$key=$version" "$(grep "^$key=" <<<"$facts")"
 done
-expect_eq "installer numeric version" "fixed_version=$version.0.0" "$(grep '^fixed_version=' <<<"$facts")"
+IFS=. read -r major minor patch tweak <<<"$version"
+version4=$major.${minor:-0}.${patch:-0}.${tweak:-0}
+expect_eq "installer numeric version" "fixed_version=$version4" "$(grep '^fixed_version=' <<<"$facts")"
 installer_files "$installer" >/dev/null
 expect_eq "installer kind" "SubType = NSIS-3 Unicode" "$(grep '^SubType = ' "$work/listing")"
 echo "ok: the installer is a 32-bit Unicode NSIS installer of version $version"
@@ -57,6 +59,7 @@ folder=$work/zip/Otopicco
 facts=$(pe "$folder/otopicco.exe")
 expect_eq "program machine" "machine=i386" "$(grep '^machine=' <<<"$facts")"
 expect_eq "program version" "ProductVersion=$version" "$(grep '^ProductVersion=' <<<"$facts")"
+expect_eq "program numeric version" "fixed_version=$version4" "$(grep '^fixed_version=' <<<"$facts")"
 while IFS= read -r song; do
   length=$(soxi -D "$folder/music/$song" 2>/dev/null) || fail "$song is no MP3 that sox can read"
   awk -v l="$length" 'BEGIN { exit !(l >= 1) }' || fail "$song lasts only $length s"
