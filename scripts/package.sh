@@ -17,7 +17,7 @@ kinds=()
 while [[ $# -gt 0 ]]; do
   case $1 in
     --out) out=${2:?--out needs a folder}; shift 2 ;;
-    -h|--help) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "$0: unknown option $1" >&2; exit 2 ;;
     *) kinds+=("$1"); shift ;;
   esac
