@@ -21,6 +21,7 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include help_file.nsh
+!include running_player.nsh
 
 !define SETTINGS_KEY "Software\Otopicco"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Otopicco"
@@ -74,6 +75,8 @@ VIAddVersionKey /LANG=${LANG_JAPANESE} "CompanyName" "Otopicco の開発者"
 VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "Otopicco の開発者"
 
 Section "Otopicco"
+  !insertmacro WaitForPlayerClosed "$INSTDIR\otopicco.exe"
+
   ; The working folder of an earlier installation stays the working folder, even when Documents
   ; has moved since: the teacher's songs are there.
   ReadRegStr $WorkDir HKCU "${SETTINGS_KEY}" "WorkDir"
@@ -139,6 +142,7 @@ FunctionEnd
 ; Only what the installer put into the program folder goes, and the folder itself only when it
 ; is empty then. The working folder and everything in it stay.
 Section "Uninstall"
+  !insertmacro WaitForPlayerClosed "$INSTDIR\otopicco.exe"
   ReadRegStr $WorkDir HKCU "${SETTINGS_KEY}" "WorkDir"
   Delete "$SMPROGRAMS\Otopicco.lnk"
   Delete "$DESKTOP\Otopicco.lnk"

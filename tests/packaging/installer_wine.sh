@@ -1,8 +1,9 @@
 # The installer under Wine, in a fresh prefix: a silent install lays out the program, the working
 # folder with the demo songs and the help file, both shortcuts and the uninstall entry; both
 # shortcuts start the player on the demo songs; a reinstall leaves the teacher's songs and help
-# alone but refreshes a help file nobody changed; the uninstall removes the program, its shortcuts
-# and its registry entries and leaves the working folder and every song in it.
+# alone but refreshes a help file nobody changed; with the player running, an update or uninstall
+# fails and changes nothing; the uninstall removes the program, its shortcuts and its registry
+# entries and leaves the working folder and every song in it.
 #
 # This Wine runs 64-bit programs only, so the installer run here is the 64-bit twin of the one
 # that ships (the same script, around the 64-bit otopicco.exe).
@@ -81,6 +82,27 @@ cmp -s "$program_dir/otopicco.exe" "$shipped/otopicco.exe" || pk_fail "the reins
 pk_start_shortcut "$(pk_windows_path "$desktop_link")"
 pk_expect_player_on "$work_dir/music"
 pk_pass "a removed demo song stays removed, the teacher's song and help are untouched, and the player shows them"
+
+PK_STEP="update and uninstall wait for the player to close"
+# A program file other than this version's, as an earlier version leaves it.
+printf 'earlier' >>"$program_dir/otopicco.exe"
+program_before=$(sha256sum <"$program_dir/otopicco.exe")
+before=$(pk_folder_state "$work_dir")
+pk_start_shortcut "$(pk_windows_path "$desktop_link")"
+pk_wait_player_on "$work_dir/music"
+wine "$OTOPICCO_INSTALLER" /S >>"$WS_DIR/wine.log" 2>&1 && pk_fail "a silent update reported success with the player running"
+pk_expect_eq "program after the refused update" "$program_before" "$(sha256sum <"$program_dir/otopicco.exe")"
+# In place (_?=), the uninstaller runs to its end before it returns.
+wine "$(pk_unix_path "$uninstaller")" /S "_?=$(pk_windows_path "$program_dir")" >>"$WS_DIR/wine.log" 2>&1 &&
+  pk_fail "a silent uninstall reported success with the player running"
+pk_expect_eq "program after the refused uninstall" "$program_before" "$(sha256sum <"$program_dir/otopicco.exe")"
+[[ -f $start_menu_link && -f $desktop_link ]] || pk_fail "the refused uninstall removed a shortcut"
+pk_reg_key_exists "$uninstall_key" || pk_fail "the refused uninstall removed the uninstall entry"
+pk_expect_eq "working folder after the refused update and uninstall" "$before" "$(pk_folder_state "$work_dir")"
+pk_close_player
+install_silently
+cmp -s "$program_dir/otopicco.exe" "$shipped/otopicco.exe" || pk_fail "the update after closing did not replace the program"
+pk_pass "with the player running, both fail without touching anything; once it is closed the update goes through"
 
 PK_STEP="uninstall"
 before=$(pk_folder_state "$work_dir")

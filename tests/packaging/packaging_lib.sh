@@ -133,8 +133,8 @@ pk_buttons_are() { [[ $(pk_captions | wc -l) == "$1" ]]; }
 pk_first_announced() { [[ -f $PK_SPEECH_LOG ]] && grep -q "${TAB}speak${TAB}" "$PK_SPEECH_LOG"; }
 
 # The player window shows one button per song of MUSIC, numbered in order and titled with the
-# songs' titles, and announces song 1. Then it is closed and must end cleanly.
-pk_expect_player_on() {
+# songs' titles, and announces song 1.
+pk_wait_player_on() {
   local music=$1 expected count captions titles
   expected=$(pk_song_titles "$music")
   count=$(wc -l <<<"$expected")
@@ -150,7 +150,17 @@ pk_expect_player_on() {
   ws_wait 10 "the first announcement" pk_first_announced || pk_fail "song 1 was not announced"
   pk_expect_eq "first announcement" "1 $(sed -n '1s/^ *[0-9]* //; 1s/ *$//p' <<<"$captions")" \
     "$(grep -m1 "${TAB}speak${TAB}" "$PK_SPEECH_LOG" | cut -f4)"
+}
+
+# The player, asked to close, ends cleanly.
+pk_close_player() {
   ws_wait 10 "the close request" ws_probe close "$PK_PLAYER_HWND" || pk_fail "cannot close the player"
   ws_program_wait_exit 20 || pk_fail "the player did not end"
   pk_expect_eq "exit code" 0 "$WS_PROGRAM_RC"
+}
+
+# The player shows the songs of MUSIC, then is closed and ends cleanly.
+pk_expect_player_on() {
+  pk_wait_player_on "$1"
+  pk_close_player
 }
