@@ -27,8 +27,7 @@ lay_out_demo() {
   mkdir -p "$demo"
   cp "$exe" "$demo/otopicco.exe"
   scripts/make-demo-music.sh "$demo" >/dev/null
-  # The help file ships as Shift-JIS with Windows line ends; it is kept in UTF-8 for editing.
-  iconv -f UTF-8 -t CP932 assets/ReadMe_sapi.utf8.txt | sed 's/\r$//; s/$/\r/' >"$demo/ReadMe_sapi.txt"
+  scripts/make-help-file.sh "$demo/ReadMe_sapi.txt"
 }
 
 scripts/install-deps.sh

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and the demo need, and only those missing;
-# then makes speech-dispatcher offer the Open JTalk voice for Japanese.
+# Installs the Debian packages that building, packaging, testing and the demo need, and only
+# those missing; then makes speech-dispatcher offer the Open JTalk voice for Japanese.
 # Needs root, or sudo for a normal user. 64-bit Wine only: the i386 architecture is never added.
 #
 #   scripts/install-deps.sh             install what is missing
@@ -22,6 +22,7 @@ packages=(
   sox libsox-fmt-mp3 lame python3                                              # songs, measuring sound
   qt6-base-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop       # Linux windows, alert
   dbus-daemon libglib2.0-bin python3-pyatspi                                   # screen reader checks
+  nsis unzip 7zip python3-pefile                                               # the packages, their tests
 )
 # Open JTalk's voice is in Debian's "contrib" section, which many machines do not list. It is
 # fetched alone through a private source list rather than by adding contrib to the machine's
