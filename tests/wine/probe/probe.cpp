@@ -13,6 +13,8 @@
 //   font HWND | menu HWND   the control's font or the window's menu bar, read by probe_hook.dll
 //   tree HWND               the nodes of a tree view (SysTreeView32), read by probe_hook.dll
 //   selection HWND          the selection (caret) of an EDIT control, in characters
+//   serve                   answers commands read from standard input, one a line, each answer
+//                           closed by an "end<TAB>exit code" line (see probe_serve.h)
 // Exit code 0 on success, 1 on a bad window or a failed query, 2 on bad usage.
 #include <windows.h>
 
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "probe_query.h"
+#include "probe_serve.h"
 #include "../report_text.h"
 
 namespace {
@@ -229,6 +232,9 @@ std::wstring HookPath() {
 }
 
 int Query(HWND target, LPARAM kind) {
+  // A serving probe asks many times: each query waits for its own answer.
+  g_reply.clear();
+  g_replied = false;
   HMODULE hook = LoadLibraryW(HookPath().c_str());
   FARPROC found = hook ? GetProcAddress(hook, "InspectGetMessageHook") : nullptr;
   // GetProcAddress returns a generic function pointer; cast through void* to the hook's type.
@@ -267,7 +273,7 @@ int Query(HWND target, LPARAM kind) {
 }
 
 int Usage() {
-  Write("usage: probe windows|boxes|children H|press H|close H|focus H|rect H|font H|menu H|tree H|pixel X Y..|clientpixel H X Y..\n");
+  Write("usage: probe windows|boxes|children H|press H|close H|focus H|rect H|font H|menu H|tree H|selection H|pixel X Y..|clientpixel H X Y..|serve\n");
   return 2;
 }
 
@@ -301,7 +307,7 @@ int Run(int argc, wchar_t** argv) {
 int main() {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  int result = Run(argc, argv);
+  int result = argc == 2 && std::wstring(argv[1]) == L"serve" ? probe_serve::Serve(Run) : Run(argc, argv);
   LocalFree(argv);
   return result;
 }
