@@ -7,6 +7,7 @@
 //   press HWND              presses the OK (default) button of a message box
 //   close HWND              asks a window to close, as its title bar's close button does
 //   focus HWND              the focused and the active window of HWND's thread
+//   foreground              the desktop's foreground window, the one that keys go to
 //   rect HWND               outer rectangle and client area on the screen
 //   pixel X Y [X Y ...]     colours of screen pixels
 //   clientpixel HWND X Y [X Y ...]   colours of pixels given in HWND's client coordinates
@@ -175,6 +176,11 @@ int Focus(HWND window) {
   return 0;
 }
 
+int Foreground() {
+  Write("foreground" + Described("foreground", GetForegroundWindow()) + "\n");
+  return 0;
+}
+
 int Rect(HWND window) {
   RECT outer, client;
   GetWindowRect(window, &outer);
@@ -273,7 +279,7 @@ int Query(HWND target, LPARAM kind) {
 }
 
 int Usage() {
-  Write("usage: probe windows|boxes|children H|press H|close H|focus H|rect H|font H|menu H|tree H|selection H|pixel X Y..|clientpixel H X Y..|serve\n");
+  Write("usage: probe windows|boxes|foreground|children H|press H|close H|focus H|rect H|font H|menu H|tree H|selection H|pixel X Y..|clientpixel H X Y..|serve\n");
   return 2;
 }
 
@@ -283,6 +289,7 @@ int Run(int argc, wchar_t** argv) {
   if (command == L"windows") return EnumWindows(PrintTopLevel, 0) ? 0 : 1;
   if (command == L"boxes") return EnumWindows(PrintBox, 0) ? 0 : 1;
   if (command == L"pixel") return Pixels(nullptr, argc - 2, argv + 2);
+  if (command == L"foreground") return Foreground();
   if (argc < 3) return Usage();
   HWND window = ParseWindow(argv[2]);
   if (!window) {
