@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool numlockx x11-utils imagemagick                            # a screen to test on
   pulseaudio pulseaudio-utils                                                  # a sound output
   sox libsox-fmt-mp3 lame espeak-ng                                            # the demo songs
+  python3 python3-pytest python3-numpy                                         # the scenario suite
 )
 
 missing=()

@@ -128,9 +128,9 @@ class Recording:
     def summary(self, span=1.0):
         return " ".join(self.tail(span)) or "(nothing recorded)"
 
-    def wait_class(self, cls, timeout, what):
-        """Waits until the last 0.2 s of the recording are all `cls`."""
-        wait_until(f"{what}: the last 0.2 s all [{cls}]", lambda: self.tail_is(cls), timeout,
+    def wait_class(self, cls, timeout, what, span=0.2):
+        """Waits until the last `span` seconds of the recording are all `cls`."""
+        wait_until(f"{what}: the last {span} s all [{cls}]", lambda: self.tail_is(cls, span), timeout,
                    seen=lambda: f"last second: {self.summary()}")
 
     def first(self, cls, start, count=None):
@@ -178,6 +178,15 @@ class Recording:
         other = [f"{c}@{seconds(p - start):.2f}s" for p, c in self.classes(start, round(span * RATE))
                  if c != str(cls)]
         assert not other, f"{what}: expected only [{cls}] for {span} s, heard: {' '.join(other)}"
+
+    def first_audible(self, start):
+        """The first sample after `start` louder than the sound threshold, or None."""
+        end = self.samples()
+        with open(self.path, "rb") as f:
+            f.seek(start * 2)
+            data = f.read(max(0, end - start) * 2)
+        loud = numpy.flatnonzero(numpy.abs(numpy.frombuffer(data[: len(data) // 2 * 2], dtype="<i2")) > LOUD * 32768)
+        return start + int(loud[0]) if len(loud) else None
 
     # --- Dropouts of the sound path and breaks of the song.
     def time_of(self, sample):

@@ -108,8 +108,8 @@ class Desktop:
             raise RuntimeError(f"xdotool {' '.join(args)} failed: {done.stdout}")
 
     # --- Input, in the program's key names.
-    def keys(self, *names):
-        self._xdotool("key", "--delay", "60", *map(keysym, names))
+    def keys(self, *names, delay_ms=60):
+        self._xdotool("key", "--delay", str(delay_ms), *map(keysym, names))
 
     def key_down(self, name):
         self._xdotool("keydown", keysym(name))
