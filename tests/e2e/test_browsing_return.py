@@ -77,7 +77,7 @@ def test_back_from_another_program(player, case):
 
 def test_back_from_the_version_box(player, case):
     order, seen = start_on_song_2(player, case)
-    player.keys("Alt+H", "Down", "Enter")       # the Help menu's second item: the version
+    player.open_menu("H", "Down", "Enter")      # the Help menu's second item: the version
     player.press_ok()
     player.wait_active("player")
     player.wait_focus(2)

@@ -75,6 +75,7 @@ class Player(Verbs):
         else:
             self.expect_nothing_spoken()
         self.press_ok(box)
+        self.wait_active("player")
 
     # --- The end.
     def expect_clean_exit(self, timeout=20):

@@ -9,16 +9,25 @@ class WaitTimeout(AssertionError):
     pass
 
 
+class QueryFailed(RuntimeError):
+    """A driver could not answer a question this time (its helper stumbled on a loaded machine,
+    a window went away between two calls). A wait counts it as "not yet"."""
+
+
 def wait_until(what, check, timeout=10.0, seen=None, poll=POLL_SECONDS):
     """Calls check() until it returns something true, and returns that. On timeout raises
     WaitTimeout naming `what` and the last value of seen() (or of check() itself)."""
     deadline = time.monotonic() + timeout
     while True:
-        result = check()
-        if result:
-            return result
+        try:
+            result = check()
+        except QueryFailed as error:
+            result = error
+        else:
+            if result:
+                return result
         if time.monotonic() >= deadline:
-            last = seen() if seen is not None else result
+            last = result if seen is None or isinstance(result, QueryFailed) else seen()
             raise WaitTimeout(f"timed out after {timeout:g} s waiting for {what}; last saw: {last!r}")
         time.sleep(poll)
 

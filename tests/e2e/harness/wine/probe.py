@@ -8,6 +8,8 @@ import select
 import subprocess
 import time
 
+from ..waiting import QueryFailed
+
 _ESCAPES = {"\\": "\\", "t": "\t", "r": "\r", "n": "\n"}
 
 
@@ -25,7 +27,7 @@ def parse(line):
     return kind, values
 
 
-class ProbeError(RuntimeError):
+class ProbeError(QueryFailed):
     pass
 
 
