@@ -11,6 +11,7 @@ import wave
 
 import numpy
 
+from .children import ends_with_us
 from .waiting import wait_until
 
 RATE = 16000
@@ -73,7 +74,7 @@ class Recording:
             self._process = subprocess.Popen(
                 ["parec", "-d", self._source, "--raw", "--format=s16le", "--channels=1",
                  f"--rate={RATE}", "--latency-msec=10"],
-                stdout=out, stderr=subprocess.DEVNULL, env=self._env)
+                stdout=out, stderr=subprocess.DEVNULL, env=self._env, preexec_fn=ends_with_us)
         # The sink's monitor delivers its first samples about a second after parec starts.
         wait_until("recording data", lambda: self.samples() > RATE // 4, timeout=10)
         self.wait_class("silent", 3, "silence at the start of the recording")

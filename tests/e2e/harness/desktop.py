@@ -7,6 +7,7 @@ import subprocess
 from pathlib import Path
 
 from .audio import Recording
+from .children import ends_with_us
 from .underruns import SoundServerLog
 from .waiting import wait_until
 
@@ -35,8 +36,12 @@ class Desktop:
         self._servers = []
 
     def start(self):
-        self._start_x()
-        self._start_sound()
+        try:
+            self._start_x()
+            self._start_sound()
+        except BaseException:
+            self.stop()
+            raise
         return self
 
     def _start_x(self):
@@ -44,7 +49,7 @@ class Desktop:
         # -displayfd lets Xvfb choose a free display itself, so parallel sessions cannot collide.
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{SCREEN}x24", "-nolisten", "tcp"],
-            pass_fds=(write,), stdout=self._log("xvfb.log"), stderr=subprocess.STDOUT)
+            pass_fds=(write,), stdout=self._log("xvfb.log"), stderr=subprocess.STDOUT, preexec_fn=ends_with_us)
         os.close(write)
         self._servers.append(xvfb)
         with os.fdopen(read) as answer:
@@ -74,7 +79,7 @@ class Desktop:
              "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
              "--disallow-exit", "-L", f"module-native-protocol-unix socket={run}/native auth-anonymous=1",
              "-L", f"module-null-sink sink_name={SINK}"],
-            env=env, stdout=self._log("pulse.log"), stderr=subprocess.STDOUT))
+            env=env, stdout=self._log("pulse.log"), stderr=subprocess.STDOUT, preexec_fn=ends_with_us))
         wait_until("the PulseAudio null sink", lambda: SINK in self._output(["pactl", "list", "short", "sinks"]), 15)
         self._quiet(["pactl", "set-default-sink", SINK])
         self.sound_log = SoundServerLog(self.dir / "pulse.log")

@@ -8,6 +8,7 @@ import subprocess
 import time
 from pathlib import Path
 
+from ..children import ends_with_us
 from ..desktop import Desktop
 from .probe import Probe
 
@@ -28,12 +29,21 @@ class WineSession:
     def start(self):
         if not (self.prefix / TEST_MARK).exists():
             raise RuntimeError(f"no test prefix at {self.prefix} (the e2e_wine_prefix test makes it)")
+        try:
+            self._start()
+        except BaseException:
+            self.stop()
+            raise
+        return self
+
+    def _start(self):
         self._take_lock()
         self.desktop.start()
         self.env = dict(self.desktop.env, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", WINEARCH="win64",
                         WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
-        # A persistent wineserver: the prefix stays up between the scenarios' programs.
-        subprocess.run(["wineserver", "-p"], env=self.env, check=True)
+        # A wineserver that stays up between the scenarios' programs (the probe keeps it busy),
+        # and ends by itself half a minute after the session's last Wine process.
+        subprocess.run(["wineserver", "-p30"], env=self.env, check=True)
         # The first wine process starts the prefix's services and its desktop, which keep that
         # process's standard streams open for good: let a process whose output goes to a file
         # start them, before the probe talks through pipes.
@@ -42,7 +52,6 @@ class WineSession:
         self.probe.start()
         # Num Lock on, so that the keypad's keys arrive as the keypad's.
         self.desktop.num_lock(True)
-        return self
 
     def _take_lock(self):
         self._lock = open(f"{self.prefix}.lock", "w")
@@ -74,7 +83,7 @@ class WineSession:
         streams.setdefault("stderr", out)
         env = dict(self.env, **(extra_env or {}))
         try:
-            return subprocess.Popen(["wine", *args], cwd=cwd, env=env, **streams)
+            return subprocess.Popen(["wine", *args], cwd=cwd, env=env, preexec_fn=ends_with_us, **streams)
         finally:
             out.close()
 
