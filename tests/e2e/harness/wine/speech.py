@@ -2,8 +2,8 @@
 in the test prefix and log every call. The driver registers the chosen one when a scenario wants
 speech and removes it when a scenario wants none. Adding a stand-in is adding an entry to
 STAND_INS: its class, its DLL, the registry values that make it known, and the environment
-variables through which it is told where to log and what to refuse. Every stand-in writes the
-same log format:
+variables through which it is told where to log, what to refuse and how slowly to speak.
+Every stand-in writes the same log format:
 
     <unix microseconds> TAB <song buttons> TAB <event> [TAB <argument>]
 
@@ -29,6 +29,9 @@ class StandIn:
     refuse_variable: str = "OTOPICCO_SPEECH_FAIL"
     delay_variable: str = "OTOPICCO_SPEECH_DELAY_MS"
     refusal: str = "speech double: {} refused on request"   # the error text of a refusal
+    # Further registry values it needs, as (key, value name or None for the default, data): the
+    # voice tokens of a speech API, say. They are removed with the class.
+    extra: tuple = ()
 
     @property
     def key(self):
@@ -48,10 +51,14 @@ def register(session, stand_in, dll_path):
     server = f"{stand_in.key}\\InprocServer32"
     session.reg("add", server, "/ve", "/d", f"{FOLDER}\\{stand_in.dll}", "/f")
     session.reg("add", server, "/v", "ThreadingModel", "/d", stand_in.threading, "/f")
+    for key, name, data in stand_in.extra:
+        session.reg("add", key, *(["/v", name] if name else ["/ve"]), "/d", data, "/f")
 
 
 def unregister(session, stand_in):
     session.reg("delete", stand_in.key, "/f")
+    for key in {key for key, _, _ in stand_in.extra}:
+        session.reg("delete", key, "/f")
 
 
 def read_log(path):
