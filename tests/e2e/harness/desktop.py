@@ -122,6 +122,13 @@ class Desktop:
     def key_up(self, name):
         self._xdotool("keyup", keysym(name))
 
+    def input_focus(self):
+        """The X11 window that keys go to."""
+        return int(self._output(["xdotool", "getwindowfocus"]).strip() or 0)
+
+    def give_input_focus(self, window):
+        self._xdotool("windowfocus", "--sync", str(window))
+
     def click(self, x, y):
         self._xdotool("mousemove", str(x), str(y), "click", "1")
 

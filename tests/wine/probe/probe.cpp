@@ -7,7 +7,8 @@
 //   press HWND              presses the OK (default) button of a message box
 //   close HWND              asks a window to close, as its title bar's close button does
 //   focus HWND              the focused and the active window of HWND's thread
-//   foreground              the desktop's foreground window, the one that keys go to
+//   foreground              the desktop's foreground window, and the X11 window that Wine shows
+//                           it in (0 when it has none): X delivers keys to the X input focus
 //   rect HWND               outer rectangle and client area on the screen
 //   pixel X Y [X Y ...]     colours of screen pixels
 //   clientpixel HWND X Y [X Y ...]   colours of pixels given in HWND's client coordinates
@@ -177,7 +178,11 @@ int Focus(HWND window) {
 }
 
 int Foreground() {
-  Write("foreground" + Described("foreground", GetForegroundWindow()) + "\n");
+  HWND window = GetForegroundWindow();
+  // Wine's X11 driver keeps each window's X11 window in this property.
+  HANDLE xwindow = window ? GetPropW(window, L"__wine_x11_whole_window") : nullptr;
+  Write("foreground" + Described("foreground", window) + "\txwindow=" + Hex(reinterpret_cast<ULONG_PTR>(xwindow)) +
+        "\n");
   return 0;
 }
 

@@ -101,10 +101,34 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
 
     # --- Input.
     def keys(self, *names):
+        self._keys_to_foreground()
         self.session.desktop.keys(*names)
 
     def key_down(self, name):
+        self._keys_to_foreground()
         self.session.desktop.key_down(name)
+
+    def _keys_to_foreground(self):
+        """X delivers keys to its input focus, and Wine's desktop passes on only what reaches the
+        foreground window's own X11 window. When a message box that opened before the player's
+        window closes, X can hand the focus back to the desktop's window after Wine has already
+        made the player the foreground window: Wine shows the player active, and every key is
+        lost. With no window manager under Xvfb to set that right, the driver gives the X focus to
+        the foreground window itself, as a window manager would, and notes it in the session."""
+        try:
+            foreground = self._foreground()
+        except ProbeError:
+            return
+        window = int(foreground["xwindow"], 16)
+        desktop = self.session.desktop
+        if not window or desktop.input_focus() == window:
+            return
+        try:
+            wait_until("Wine to give the X focus to its foreground window", lambda: desktop.input_focus() == window, 0.3)
+        except AssertionError:
+            desktop.give_input_focus(window)
+            with open(self.session.dir / "focus.log", "a") as log:
+                log.write(f"X focus handed to {foreground['foreground']} {foreground.get('foreground_text')!r}\n")
 
     def key_up(self, name):
         self.session.desktop.key_up(name)
