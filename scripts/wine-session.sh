@@ -1,18 +1,19 @@
-# A Wine session for the end-to-end tests and the demo: a private Wine prefix, a private X server,
-# a private PulseAudio with a null sink, the program started inside Wine's virtual desktop, and a
-# cleanup that stops everything the session started. Source it from bash; nothing runs on load.
+# A Wine session for the demo, and the Wine prefix that the demo and the end-to-end tests run in:
+# a private Wine prefix, a private X server, a private PulseAudio with a null sink, the program
+# started inside Wine's virtual desktop, and a cleanup that stops everything the session started.
+# Source it from bash; nothing runs on load. (The end-to-end scenarios run their own sessions in
+# Python: tests/e2e/harness/desktop.py and wine/session.py.)
 #
 # Call ws_start first; everything else needs its servers and its session folder.
 #
-#   ws_prefix_create [--for-tests]   make a fresh prefix (the tests' fixture does this once a run)
+#   ws_prefix_create [--for-tests]   make a fresh prefix (the tests' fixture does this once a run;
+#                                    only a prefix marked for tests takes the speech stand-in)
 #   ws_prefix_ensure                 make the prefix only if it is missing (the demo)
 #   ws_start                         X server, sound server, wineserver; installs the cleanup trap
 #   ws_launch DIR EXE                start EXE (a Unix path) with DIR as its working directory
-#   ws_program_running / ws_program_wait_exit SECONDS   (the exit code lands in WS_PROGRAM_RC)
-#   ws_probe ARGS...               run probe.exe in the prefix, print its lines
+#   ws_probe ARGS...                 run probe.exe in the prefix, print its lines
 #   ws_wait SECONDS WHAT CMD...      poll CMD until it succeeds; fail after SECONDS
-#   ws_record_start FILE / ws_record_stop   record what the program plays (16-bit mono WAV,
-#                                    44.1 kHz; WS_RECORD_READY is the host time of its data start)
+#   ws_program_running / ws_program_wait_exit SECONDS   (the exit code lands in WS_PROGRAM_RC)
 #   ws_key KEYS...                   send keys to the active window (xdotool names)
 #   ws_screenshot FILE               the whole X screen
 #   ws_speech_register / ws_speech_unregister   the speech double, only in a test prefix
@@ -29,7 +30,6 @@
 WS_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 WS_PREFIX=${OTOPICCO_WINE_PREFIX:-$WS_REPO/build/win64/wine-prefix}
 WS_PROBE_DIR=${OTOPICCO_PROBE_DIR:-$WS_REPO/build/win64/tests/wine/probe}
-WS_SPEECH_DOUBLE=${OTOPICCO_SPEECH_DOUBLE:-$WS_REPO/build/win64/tests/wine/speech_double/speech_double.dll}
 WS_DESKTOP=otopicco
 WS_SCREEN=1600x1600
 WS_SINK=otopicco_sink
@@ -52,9 +52,7 @@ export LC_ALL=C.UTF-8
 WS_DIR=
 WS_XVFB_PID=
 WS_PULSE_PID=
-WS_PAREC_PID=
 WS_PROGRAM_PID=
-WS_PROGRAM_RC=
 WS_LOCK_FD=
 
 ws_log() { echo "wine-session: $*" >&2; }
@@ -188,21 +186,8 @@ ws_launch() {
   local dir=$1 exe=$2
   [[ -d $dir ]] || ws_die "no working directory $dir"
   [[ -f $exe ]] || ws_die "no program $exe"
-  WS_PROGRAM_RC=
   (cd "$dir" && exec wine "$exe") >"$WS_DIR/program.log" 2>&1 &
   WS_PROGRAM_PID=$!
-}
-
-ws_program_running() { [[ -n $WS_PROGRAM_PID ]] && kill -0 "$WS_PROGRAM_PID" 2>/dev/null; }
-ws_program_gone() { ! ws_program_running; }
-
-ws_program_wait_exit() {
-  local seconds=${1:-20}
-  ws_wait "$seconds" "the program to end" ws_program_gone || return 1
-  wait "$WS_PROGRAM_PID"
-  WS_PROGRAM_RC=$?
-  WS_PROGRAM_PID=
-  return 0
 }
 
 ws_probe() {
@@ -228,23 +213,16 @@ ws_field() {
   return 1
 }
 
-ws_record_has_data() { [[ -f $1 ]] && (($(stat -c %s "$1") > 8192)); }
+ws_program_running() { [[ -n $WS_PROGRAM_PID ]] && kill -0 "$WS_PROGRAM_PID" 2>/dev/null; }
+ws_program_gone() { ! ws_program_running; }
 
-ws_record_start() {
-  local file=$1
-  parec -d "$WS_SINK.monitor" --file-format=wav --channels=1 --rate=44100 "$file" \
-    >>"$WS_DIR/parec.log" 2>&1 {WS_LOCK_FD}>&- &
-  WS_PAREC_PID=$!
-  # The monitor delivers its first samples about a second after parec starts.
-  ws_wait 10 "recording data" ws_record_has_data "$file" || return 1
-  WS_RECORD_READY=$EPOCHREALTIME
-}
-
-ws_record_stop() {
-  [[ -n $WS_PAREC_PID ]] || return 0
-  kill -INT "$WS_PAREC_PID" 2>/dev/null
-  wait "$WS_PAREC_PID" 2>/dev/null
-  WS_PAREC_PID=
+ws_program_wait_exit() {
+  local seconds=${1:-20}
+  ws_wait "$seconds" "the program to end" ws_program_gone || return 1
+  wait "$WS_PROGRAM_PID"
+  WS_PROGRAM_RC=$?
+  WS_PROGRAM_PID=
+  return 0
 }
 
 ws_key() { xdotool key --delay 60 "$@"; }
@@ -321,7 +299,6 @@ ws_voice_tokens_remove() {
 ws_stop() {
   local rc=$?
   trap - EXIT
-  ws_record_stop
   if [[ -d $WS_PREFIX ]]; then WINEPREFIX=$WS_PREFIX wineserver -k >/dev/null 2>&1; fi
   if [[ -n $WS_PROGRAM_PID ]]; then wait "$WS_PROGRAM_PID" 2>/dev/null; WS_PROGRAM_PID=; fi
   local pid

@@ -7,12 +7,16 @@
 //   press HWND              presses the OK (default) button of a message box
 //   close HWND              asks a window to close, as its title bar's close button does
 //   focus HWND              the focused and the active window of HWND's thread
+//   foreground              the desktop's foreground window, and the X11 window that Wine shows
+//                           it in (0 when it has none): X delivers keys to the X input focus
 //   rect HWND               outer rectangle and client area on the screen
 //   pixel X Y [X Y ...]     colours of screen pixels
 //   clientpixel HWND X Y [X Y ...]   colours of pixels given in HWND's client coordinates
 //   font HWND | menu HWND   the control's font or the window's menu bar, read by probe_hook.dll
 //   tree HWND               the nodes of a tree view (SysTreeView32), read by probe_hook.dll
 //   selection HWND          the selection (caret) of an EDIT control, in characters
+//   serve                   answers commands read from standard input, one a line, each answer
+//                           closed by an "end<TAB>exit code" line (see probe_serve.h)
 // Exit code 0 on success, 1 on a bad window or a failed query, 2 on bad usage.
 #include <windows.h>
 
@@ -21,6 +25,7 @@
 #include <vector>
 
 #include "probe_query.h"
+#include "probe_serve.h"
 #include "../report_text.h"
 
 namespace {
@@ -172,6 +177,15 @@ int Focus(HWND window) {
   return 0;
 }
 
+int Foreground() {
+  HWND window = GetForegroundWindow();
+  // Wine's X11 driver keeps each window's X11 window in this property.
+  HANDLE xwindow = window ? GetPropW(window, L"__wine_x11_whole_window") : nullptr;
+  Write("foreground" + Described("foreground", window) + "\txwindow=" + Hex(reinterpret_cast<ULONG_PTR>(xwindow)) +
+        "\n");
+  return 0;
+}
+
 int Rect(HWND window) {
   RECT outer, client;
   GetWindowRect(window, &outer);
@@ -229,6 +243,9 @@ std::wstring HookPath() {
 }
 
 int Query(HWND target, LPARAM kind) {
+  // A serving probe asks many times: each query waits for its own answer.
+  g_reply.clear();
+  g_replied = false;
   HMODULE hook = LoadLibraryW(HookPath().c_str());
   FARPROC found = hook ? GetProcAddress(hook, "InspectGetMessageHook") : nullptr;
   // GetProcAddress returns a generic function pointer; cast through void* to the hook's type.
@@ -267,7 +284,7 @@ int Query(HWND target, LPARAM kind) {
 }
 
 int Usage() {
-  Write("usage: probe windows|boxes|children H|press H|close H|focus H|rect H|font H|menu H|tree H|pixel X Y..|clientpixel H X Y..\n");
+  Write("usage: probe windows|boxes|foreground|children H|press H|close H|focus H|rect H|font H|menu H|tree H|selection H|pixel X Y..|clientpixel H X Y..|serve\n");
   return 2;
 }
 
@@ -277,6 +294,7 @@ int Run(int argc, wchar_t** argv) {
   if (command == L"windows") return EnumWindows(PrintTopLevel, 0) ? 0 : 1;
   if (command == L"boxes") return EnumWindows(PrintBox, 0) ? 0 : 1;
   if (command == L"pixel") return Pixels(nullptr, argc - 2, argv + 2);
+  if (command == L"foreground") return Foreground();
   if (argc < 3) return Usage();
   HWND window = ParseWindow(argv[2]);
   if (!window) {
@@ -301,7 +319,7 @@ int Run(int argc, wchar_t** argv) {
 int main() {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  int result = Run(argc, argv);
+  int result = argc == 2 && std::wstring(argv[1]) == L"serve" ? probe_serve::Serve(Run) : Run(argc, argv);
   LocalFree(argv);
   return result;
 }

@@ -13,10 +13,14 @@
 // OTOPICCO_SPEECH_FAIL=create|speed|speak|silence makes that call fail the way the real
 // control fails: creation with an error result, the others with DISP_E_EXCEPTION and an
 // EXCEPINFO whose description starts with "speech double:".
+// OTOPICCO_SPEECH_DELAY_MS=N makes every speak call take N milliseconds before it returns, as a
+// slow engine or a loaded machine does, so that keys pile up behind the announcements.
 #include <windows.h>
 #include <ole2.h>
 
+#include <cstdlib>
 #include <string>
+
 #include "../report_text.h"
 
 namespace {
@@ -185,6 +189,8 @@ class SpeechObject : public IDispatch {
     std::wstring wide = text.bstrVal ? std::wstring(text.bstrVal, SysStringLen(text.bstrVal)) : std::wstring();
     VariantClear(&text);
     if (ShouldFail(L"speak")) return Refuse("speak", info);
+    const int delay = _wtoi(Env(L"OTOPICCO_SPEECH_DELAY_MS").c_str());
+    if (delay > 0) Sleep(static_cast<DWORD>(delay));
     Log("speak", Utf8(wide), true);
     return S_OK;
   }

@@ -1,0 +1,107 @@
+"""Fixtures of the scenario suite. `player` is the platform's driver, ready for one scenario;
+`case` is the scenario's own working folder (named after it, under --evidence), where it makes
+its songs and help file and where a failed scenario leaves its evidence: a screenshot, the
+windows, the speech log, the recording and the program's output. One session of the platform
+(for Wine: the prefix's wineserver, X and sound servers and the probe) serves every scenario of
+the run."""
+import hashlib
+import re
+import shutil
+import tempfile
+from pathlib import Path
+
+import pytest
+
+from harness import drivers
+from harness.songs import Tones, write_help
+
+
+def pytest_addoption(parser):
+    drivers.add_options(parser)
+
+
+def pytest_collection_modifyitems(config, items):
+    platform = config.getoption("--platform")
+    for item in items:
+        mark = item.get_closest_marker("platforms")
+        if mark and platform not in mark.args:
+            item.add_marker(pytest.mark.skip(reason=f"only on {', '.join(mark.args)}"))
+
+
+@pytest.hookimpl(hookwrapper=True)
+def pytest_runtest_makereport(item, call):
+    outcome = yield
+    report = outcome.get_result()
+    setattr(item, f"report_{report.when}", report)
+
+
+@pytest.fixture(scope="session")
+def session_dir(request):
+    path = Path(tempfile.mkdtemp(prefix="otopicco-e2e-"))
+    yield path
+    if request.session.testsfailed:
+        print(f"\nthe session's logs are kept in {path}")
+    else:
+        shutil.rmtree(path, ignore_errors=True)
+
+
+@pytest.fixture(scope="session")
+def driver(request, session_dir):
+    driver = drivers.make_driver(request.config, session_dir).open()
+    yield driver
+    driver.shut()
+
+
+@pytest.fixture(scope="session")
+def tones(session_dir):
+    return Tones(session_dir / "tones")
+
+
+class Case:
+    """A scenario's working folder and the songs it makes there."""
+
+    def __init__(self, folder, tones):
+        self.dir = folder
+        self.tones = tones
+
+    def songs(self, names, folder="music", hz=None, seconds=0.4):
+        """Short tone songs under the case folder, 440 and 880 Hz in turn unless `hz`."""
+        self.tones.songs(self.dir / folder, names, hz, seconds)
+        return self.dir / folder
+
+    def song(self, path, *segments):
+        """One song of tone segments (hz, seconds) at `path` below the case folder."""
+        return self.tones.put(self.dir / path, *segments)
+
+    def help_file(self, folder=".", lines=None):
+        target = self.dir / folder
+        target.mkdir(parents=True, exist_ok=True)
+        write_help(target, *([lines] if lines is not None else []))
+        return target
+
+
+@pytest.fixture
+def case(request, tones):
+    name = re.sub(r"[^\w.-]+", "-", request.node.nodeid.replace("::", ".")).strip("-")
+    if len(name) > 100:
+        # Windows paths stay short: the program runs in this folder.
+        name = name[:92] + "-" + hashlib.sha1(name.encode()).hexdigest()[:7]
+    folder = Path(request.config.getoption("--evidence")).resolve() / name
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    return Case(folder, tones)
+
+
+@pytest.fixture
+def player(request, driver, case):
+    driver.begin_scenario(case.dir)
+    yield driver
+    reports = [getattr(request.node, f"report_{when}", None) for when in ("setup", "call")]
+    failed = any(report is not None and report.failed for report in reports)
+    if failed:
+        driver.leave_evidence(case.dir)
+    driver.end_scenario()
+    if failed:
+        print(f"\nevidence of {request.node.nodeid}: {case.dir}")
+    elif not request.config.getoption("--keep"):
+        shutil.rmtree(case.dir, ignore_errors=True)

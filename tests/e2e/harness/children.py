@@ -1,0 +1,13 @@
+"""Processes a session starts end with it, also when the session's own process is killed (a CTest
+timeout, a closed terminal) before it could stop them: each child asks the kernel for a SIGTERM
+when its parent goes (Linux's parent-death signal, kept across exec)."""
+import ctypes
+import signal
+
+_PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None, use_errno=True)
+
+
+def ends_with_us():
+    """For subprocess.Popen(preexec_fn=...)."""
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)

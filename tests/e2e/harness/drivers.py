@@ -1,0 +1,37 @@
+"""The platforms the suite can drive, each by its command-line option (--platform=NAME). A new
+platform adds its driver package beside wine/ and an entry here."""
+from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[3]
+
+
+def add_options(parser):
+    group = parser.getgroup("otopicco", "the Otopicco end-to-end suite")
+    group.addoption("--platform", default="wine", choices=sorted(PLATFORMS),
+                    help="which program to drive (default: wine, the Windows program under Wine)")
+    group.addoption("--evidence", default=str(REPO / "build" / "e2e-evidence"),
+                    help="folder for the scenarios' working folders; a failed scenario leaves its evidence there")
+    group.addoption("--keep", action="store_true", help="keep the folders of passing scenarios too")
+    build = REPO / "build" / "win64"
+    group.addoption("--program", default=str(build / "otopicco.exe"), help="the program to start")
+    group.addoption("--wine-prefix", default=str(build / "tests" / "e2e" / "wine-prefix"),
+                    help="the test prefix (made by tests/e2e/prefix_setup.sh)")
+    group.addoption("--probe-dir", default=str(build / "tests" / "wine" / "probe"),
+                    help="the folder of probe.exe and probe_hook.dll")
+    group.addoption("--speech-stand-in", default="sapi4", help="which speech stand-in stands for the engine")
+    group.addoption("--speech-stand-in-dll", default=str(build / "tests" / "wine" / "speech_double" / "speech_double.dll"),
+                    help="the stand-in's DLL")
+
+
+def _wine(config, session_dir):
+    from .wine.driver import WineDriver
+    option = config.getoption
+    return WineDriver(option("--program"), option("--wine-prefix"), option("--probe-dir"),
+                      option("--speech-stand-in"), option("--speech-stand-in-dll"), session_dir)
+
+
+PLATFORMS = {"wine": _wine}
+
+
+def make_driver(config, session_dir):
+    return PLATFORMS[config.getoption("--platform")](config, session_dir)

@@ -1,0 +1,199 @@
+"""Steps every scenario shares, built on the verbs alone, so they work on every platform: waiting
+for the player and its songs, message boxes, the end of the program, captions, announcements,
+frames and the focus."""
+from . import program
+from .speech import speaks
+from .verbs import Verbs
+from .waiting import WaitTimeout, wait_for, wait_until
+
+
+class Player(Verbs):
+    speech = True       # the speech output of the running program exists
+
+    def wait_for(self, what, query, wanted, timeout=10):
+        return wait_for(what, query, wanted, timeout)
+
+    # --- Start.
+    def wait_window(self, songs=None, timeout=30):
+        """Waits for the player window (failing at once if the program ends instead) and, when
+        `songs` is given, for exactly that many song buttons."""
+        wait_until("the player window", lambda: self.window() is not None or not self.running(), timeout,
+                   seen=self._what_shows)
+        assert self.window() is not None, f"the program ended (exit code {self.exit_code()}) without its window"
+        if songs is not None:
+            self.wait_for(f"{songs} song buttons", lambda: len(self.songs()), songs)
+        return self.window()
+
+    def ready(self, songs):
+        """After start: the box about the missing speech output is dismissed when there is one,
+        the window shows its songs, song 1 has the focus (and was announced) and the player is
+        active, so keys typed from now on reach it."""
+        if not self.speech:
+            self.expect_box(program.PLAIN_TITLE, program.NO_SPEECH_ENGINE, icon=False)
+            self.press_ok()
+        self.wait_window(songs)
+        if self.speech:
+            self.wait_speaks(1, timeout=20)
+        self.wait_focus(1)
+        self.wait_active("player")
+
+    def _what_shows(self):
+        return {"windows": self.windows_left(), "boxes": [b.text for b in self.boxes()]}
+
+    # --- Message boxes.
+    def wait_box(self, timeout=20):
+        return wait_until("a message box", lambda: next(iter(self.boxes()), None), timeout,
+                          seen=self._what_shows)
+
+    def expect_box(self, title, text, icon):
+        """The message box shown now is titled `title`, says `text`, shows an icon or none, and
+        has its one OK button."""
+        box = self.wait_box()
+        assert (box.title, box.text, box.icon, box.buttons) == (title, text, icon, ("OK",)), \
+            f"message box: expected {(title, text, icon, ('OK',))}, got {(box.title, box.text, box.icon, box.buttons)}"
+        return box
+
+    def press_ok(self, box=None):
+        box = box or self.wait_box()
+        self.press_box_ok(box)
+        wait_until("the box to close after OK", lambda: box.handle not in [b.handle for b in self.boxes()], 10)
+
+    def no_box(self):
+        return not self.boxes()
+
+    def expect_no_box(self, when):
+        assert self.no_box(), f"a message box appeared {when}: {self.boxes()}"
+
+    def expect_song_not_found(self, file_name):
+        """The error box for song file `file_name` is shown now, and with speech the same text was
+        the last thing spoken, with no silence before it. Presses OK."""
+        box = self.expect_box(program.ERROR_TITLE, program.not_found(file_name), icon=True)
+        if self.speech:
+            events = self.events()
+            assert events[-1] == ("speak", program.not_found(file_name)), f"last speech event: {events[-1:]}"
+            assert events[-2][0] == "speak", f"the event before the message: {events[-2:-1]}"
+        else:
+            self.expect_nothing_spoken()
+        self.press_ok(box)
+        self.wait_active("player")
+
+    # --- The end.
+    def expect_clean_exit(self, timeout=20):
+        """The program ends by itself with exit code 0 and leaves no window."""
+        wait_until("the program to end", lambda: not self.running(), timeout, seen=self._what_shows)
+        assert self.exit_code() == 0, f"exit code {self.exit_code()}"
+        assert not self.windows_left(), f"windows left behind: {self.windows_left()}"
+
+    def close(self):
+        self.request_close()
+        self.expect_clean_exit()
+
+    def expect_running(self, when):
+        assert self.running(), f"the player ended {when} (exit code {self.exit_code()})"
+
+    # --- Songs and captions.
+    def match_captions(self, names):
+        """Every song button n is captioned " n " and a title field, and the fields are those of
+        the names, each once (in whatever order the folder lists them). Returns the names in
+        button order."""
+        fields = {i: program.title_field(name) for i, name in enumerate(names)}
+        order = []
+        for song in self.songs():
+            caption = program.sjis(song.caption)
+            prefix = f" {song.number} ".encode()
+            assert caption.startswith(prefix), f"song {song.number} caption does not start with {prefix!r}: {caption!r}"
+            match = next((i for i, field in fields.items() if field == caption[len(prefix):]), None)
+            assert match is not None, f"song {song.number} caption {song.caption!r} matches no file's title field"
+            order.append(names[match])
+            del fields[match]
+        return order
+
+    def expect_song_layout(self):
+        """Every song button n at its place in the column, visible, a tab stop."""
+        for song in self.songs():
+            got = (song.left, song.top, song.width, song.height, song.visible, song.tab_stop)
+            assert got == program.song_rect(song.number) + (True, True), f"song {song.number}: {got}"
+
+    def expect_outer_size(self, songs):
+        assert self.window().outer_size == program.outer_size(songs), \
+            f"outer size for {songs} songs: {self.window().outer_size}"
+
+    def song_showing(self, text):
+        """The number of the song whose caption shows `text`."""
+        for song in self.songs():
+            if text in song.caption:
+                return song.number
+        raise AssertionError(f"no song button shows {text!r}: {[s.caption for s in self.songs()]}")
+
+    # --- Focus, activation, frames.
+    def wait_focus(self, number, timeout=10):
+        self.wait_for(f"the focus on song {number}", self.focused_song, number, timeout)
+
+    def wait_active(self, which, timeout=15):
+        self.wait_for(f"the {which} window to be active", self.active, which, timeout)
+
+    def focus_song(self, number):
+        """Down (wrapping at the end) until song `number` has the focus, step by step."""
+        count = len(self.songs())
+        now = self.focused_song()
+        assert now, "no song button has the focus"
+        for _ in range(count):
+            if now == number:
+                return
+            now = now % count + 1
+            self.keys("Down")
+            self.wait_focus(now)
+        assert now == number, f"Down never reached song {number}"
+
+    def frames(self):
+        """The frame band around every song: "B" (blue on all four sides), "Y" (yellow on all
+        four), or the four colours when they differ."""
+        count = len(self.songs())
+        points = [p for n in range(1, count + 1) for p in program.frame_band_points(n)]
+        colours = self.pixels(points)
+        words = []
+        for n in range(count):
+            sides = colours[4 * n:4 * n + 4]
+            words.append("B" if set(sides) == {program.FRAME} else
+                         "Y" if set(sides) == {program.BACKGROUND} else "[" + ",".join(sides) + "]")
+        return " ".join(words)
+
+    def wait_frames(self, *numbers):
+        """Until the blue band is around exactly these songs, yellow around the others."""
+        count = len(self.songs())
+        want = " ".join("B" if n in numbers else "Y" for n in range(1, count + 1))
+        self.wait_for(f"frames [{want}]", self.frames, want)
+
+    def play(self, recording, tone, what):
+        """Enter on the focused song, and the recording turns to its tone."""
+        self.keys("Enter")
+        recording.wait_class(tone, 10, what)
+
+    # --- Speech.
+    def events(self):
+        return [e.event for e in self.spoken()]
+
+    def events_since(self, mark):
+        return self.events()[mark:]
+
+    def speak_count(self):
+        return len(speaks(self.spoken()))
+
+    def wait_speaks(self, count, timeout=10):
+        """Until the speech output was asked to speak `count` times in all."""
+        try:
+            self.wait_for(f"{count} texts spoken", self.speak_count, lambda n: n >= count, timeout)
+        except WaitTimeout as timeout_error:
+            raise WaitTimeout(f"{timeout_error}; events: {self.events()}") from None
+
+    def wait_events(self, what, wanted, timeout=10):
+        """Until the speech events equal `wanted` (or satisfy it when callable)."""
+        return self.wait_for(what, self.events, wanted, timeout)
+
+    def expect_release_once_last(self):
+        events = self.events()
+        assert events.count(("release",)) == 1 and events[-1] == ("release",), \
+            f"the speech output should be released once, last: {events}"
+
+    def expect_nothing_spoken(self):
+        assert not self.speech_used(), f"the speech output was used: {self.events()}"
