@@ -33,6 +33,7 @@ WS_PROBE_DIR=${OTOPICCO_PROBE_DIR:-$WS_REPO/build/win64/tests/wine/probe}
 WS_DESKTOP=otopicco
 WS_SCREEN=1600x1600
 WS_SINK=otopicco_sink
+WS_SPEECH_DOUBLE=${OTOPICCO_SPEECH_DOUBLE:-$WS_REPO/build/win64/tests/wine/speech_double/speech_double.dll}
 WS_SPEECH_CLSID='{EEE78591-FE22-11D0-8BEF-0060081841DE}'
 WS_VOICE_DOUBLE=${OTOPICCO_VOICE_DOUBLE:-$WS_REPO/build/win64/tests/wine/voice_double/voice_double.dll}
 WS_SPVOICE_CLSID='{96749377-3391-11D2-9EE3-00C04F797396}'
