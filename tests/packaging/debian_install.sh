@@ -139,7 +139,7 @@ dl_pass "the program is gone, the teacher's folder and the voice configuration s
 
 DL_STEP="purge"
 dm_apt purge otopicco
-! dpkg-query -W otopicco >/dev/null 2>&1 || fail "dpkg still knows otopicco: $(dpkg-query -W otopicco)"
+! dm_present otopicco || fail "dpkg still knows otopicco: $(dpkg-query -W -f='${Status}' otopicco)"
 [[ ! -e $DM_VOICE_CONF ]] || fail "the purge left $DM_VOICE_CONF"
 [[ ! -e $shipped ]] || fail "the purge left $shipped"
 dl_expect_eq "the home folder after the purge" "$before" "$(dl_folder_state "$HOME")"

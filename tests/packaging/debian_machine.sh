@@ -32,6 +32,8 @@ dm_require_permission() {
 }
 
 dm_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q ' installed$'; }
+# Installed, or removed with its configuration kept.
+dm_present() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -qv ' not-installed$'; }
 
 # One package test at a time on this machine: others wait for this one to finish. The lock is
 # file descriptor 9: whatever the test starts must not inherit it (start it with 9>&-), or a
@@ -44,7 +46,7 @@ dm_lock() {
 dm_restore() {
   local extras=()
   [[ -d $DM_STATE ]] || return 0
-  if dm_installed otopicco || dpkg-query -W otopicco >/dev/null 2>&1; then
+  if dm_present otopicco; then
     "${DM_ROOT[@]}" "${DM_APT[@]}" purge otopicco >>"${DM_LOG:-/dev/null}" 2>&1 ||
       echo "cannot purge otopicco: see ${DM_LOG:-apt}" >&2
   fi
@@ -63,8 +65,8 @@ dm_restore() {
 dm_install() {
   local package=$1 extras
   [[ ! -d $DM_STATE ]] || { echo "undoing what an earlier run left"; dm_restore; }
-  if dm_installed otopicco; then
-    echo "skipped: this machine has its own otopicco installed, which the test would replace"
+  if dm_present otopicco; then
+    echo "skipped: this machine has its own otopicco (installed, or its configuration kept)"
     exit 77
   fi
   "${DM_ROOT[@]}" mkdir -p "$DM_STATE"
