@@ -42,7 +42,8 @@ dl_expect_eq "the command" /usr/bin/otopicco "$(command -v otopicco)"
 dpkg-query -W -f='${Conffiles}' otopicco | grep -q " $DM_VOICE_CONF " ||
   fail "$DM_VOICE_CONF is not a conffile"
 speaker=$(sed -n 's/^GenericExecuteSynth .*| *\([^ ]*\) .*/\1/p' "$DM_VOICE_CONF" | tr -d "\\\\'")
-[[ -x $speaker && $speaker == /usr/* ]] || fail "the voice configuration runs [$speaker], no installed program"
+[[ -x $speaker ]] && dpkg-query -S "$speaker" 2>/dev/null | grep -q '^otopicco: ' ||
+  fail "the voice configuration runs [$speaker], not the package's own program"
 desktop=/usr/share/applications/otopicco.desktop
 command=$(sed -n 's/^Exec=//p' "$desktop")
 dl_expect_eq "the desktop entry's command" otopicco "$command"
