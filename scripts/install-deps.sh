@@ -24,6 +24,8 @@ packages=(
   dbus-daemon libglib2.0-bin python3-pyatspi                                   # screen reader checks
   nsis unzip 7zip python3-pefile                                               # the packages, their tests
   python3-pytest python3-numpy                                                 # the scenario suite
+  dpkg-dev lintian desktop-file-utils                                          # the Debian package, its tests
+  qt6-qpa-plugins                                                              # what the package depends on
 )
 # Open JTalk's voice is in Debian's "contrib" section, which many machines do not list. It is
 # fetched alone through a private source list rather than by adding contrib to the machine's

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes speech-dispatcher offer the Open JTalk voice for Japanese: installs the voice's
-# generic-module configuration and the script that speaks (platform/linux/speechd/).
+# generic-module configuration and the script that speaks (platform/linux/speechd/), for
+# developers; the Debian package brings its own.
 #
 #   scripts/install-openjtalk-voice.sh --system   for every user (root): /usr/local/lib/otopicco
 #                                                 and /etc/speech-dispatcher/modules
@@ -31,6 +32,13 @@ case ${1:-} in
     echo "usage: $0 --system|--user" >&2
     exit 2 ;;
 esac
+
+# Where the otopicco package is installed, its own configuration (a conffile) is the one for
+# every user: writing over it would make dpkg ask about it at the next update.
+if [[ -z $user_config ]] && dpkg-query -S "$modules_dir/openjtalk-generic.conf" >/dev/null 2>&1; then
+  echo "Open JTalk voice for speech-dispatcher: $modules_dir/openjtalk-generic.conf (from the installed package)"
+  exit 0
+fi
 
 install -d "$lib_dir" "$modules_dir"
 install -m 755 "$source_dir/openjtalk-speak" "$lib_dir/openjtalk-speak"

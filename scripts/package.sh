@@ -5,6 +5,7 @@
 #
 #   windows   the installer otopicco-VERSION-setup.exe and the portable zip
 #             otopicco-VERSION-portable.zip, both around the 32-bit otopicco.exe (win32 preset)
+#   debian    the Debian package otopicco_VERSION_ARCH.deb of the Linux program (linux preset)
 #
 # Usage: scripts/package.sh [--out DIR] [KIND...]      (default: every kind)
 set -euo pipefail
@@ -12,12 +13,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 out=$root/build/packages
-all_kinds=(windows)  # the Debian package joins here: debian
+all_kinds=(windows debian)
 kinds=()
 while [[ $# -gt 0 ]]; do
   case $1 in
     --out) out=${2:?--out needs a folder}; shift 2 ;;
-    -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "$0: unknown option $1" >&2; exit 2 ;;
     *) kinds+=("$1"); shift ;;
   esac
@@ -47,8 +48,15 @@ package_windows() {
   deliver "$(cached_path build/win32 OTOPICCO_PORTABLE_ZIP)"
 }
 
-# The Debian package of the native Linux build goes here as package_debian: it builds the linux
-# preset's package and delivers the .deb the same way.
+# CPack packs what the build made: the program and the package's files, not the tests.
+package_debian() {
+  cmake --preset linux >/dev/null
+  cmake --build --preset linux --target debian_package_files --parallel "$(nproc)"
+  local made
+  made=$(cd build/linux && cpack --config CPackConfig.cmake | sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p')
+  [[ -f $made ]] || { echo "$0: cpack made no .deb" >&2; return 1; }
+  deliver "$made"
+}
 
 scripts/install-deps.sh
 mkdir -p "$out"
