@@ -10,6 +10,7 @@ from ..browsing import BrowsingSteps
 from ..dialogs import DialogSteps
 from ..player import Player
 from ..waiting import wait_until
+from . import registration
 from . import speech as stand_ins
 from .probe import ProbeError
 from .session import WineSession
@@ -109,13 +110,15 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         """Exactly the stand-ins named in these sets registered, every other one removed."""
         wanted = set().union(*wanted)
         known = self.session.registered
-        for name, stand_in in stand_ins.STAND_INS.items():
-            if known is not None and (name in known) == (name in wanted):
-                continue
-            if name in wanted:
-                stand_ins.register(self.session, stand_in, self._dll(stand_in))
-            else:
-                stand_ins.unregister(self.session, stand_in)
+        if known == wanted:
+            return
+        add = [(stand_in, self._dll(stand_in)) for name, stand_in in stand_ins.STAND_INS.items()
+               if name in wanted and (known is None or name not in known)]
+        remove = [stand_in for name, stand_in in stand_ins.STAND_INS.items()
+                  if name not in wanted and (known is None or name in known)]
+        # Until the change is through, what is registered is not known.
+        self.session.registered = None
+        registration.change(self.session, add, remove)
         self.session.registered = wanted
 
     def running(self):

@@ -1,8 +1,9 @@
 """Speech stand-ins: in-process COM servers of the tests that take the place of a speech engine
 in the test prefix and log every call. The driver registers the chosen one when a scenario wants
 speech and removes it when a scenario wants none. Adding a stand-in is adding an entry to
-STAND_INS: its class, its DLL, the registry values that make it known, and the environment
-variables through which it is told where to log, what to refuse and how slowly to speak.
+STAND_INS: its class, its DLL, the registry values that make it known (registration.py writes
+them), and the environment variables through which it is told where to log, what to refuse and
+how slowly to speak.
 Every stand-in writes its log in the same lines:
 
     <unix microseconds> TAB <song buttons> TAB <event> [TAB <argument>]...
@@ -11,16 +12,12 @@ with backslash, CR, LF and TAB in arguments written as \\ \\r \\n \\t. The SAPI 
 stand-in logs the program's own events (create, speed, speak, silence, release, fail, bad); a
 stand-in of another speech API logs that API's calls, which its `program_events` reads in the
 program's terms (sapi5.py)."""
-import shutil
 from dataclasses import dataclass
 from typing import Callable
 
 from ..speech import SpeechEvent
 from . import sapi5
 from .probe import unescape
-
-FOLDER = r"C:\otopicco-test"
-
 
 def _unchanged(events):
     return events
@@ -74,45 +71,6 @@ STAND_INS = {
                      refusal=sapi5.refusal, extra=sapi5.token_values(), replaces_wine=True,
                      check=sapi5.check_token_order, program_events=sapi5.program_events),
 }
-
-
-def _wines_own(session, stand_in):
-    """Where Wine's own registration of the class is kept in the prefix."""
-    return session.prefix / "drive_c" / "otopicco-test" / f"{stand_in.name}-wine.reg"
-
-
-def register(session, stand_in, dll_path):
-    target = session.prefix / "drive_c" / "otopicco-test"
-    target.mkdir(exist_ok=True)
-    shutil.copyfile(dll_path, target / stand_in.dll)
-    server = f"{stand_in.key}\\InprocServer32"
-    saved = _wines_own(session, stand_in)
-    if stand_in.replaces_wine and not saved.exists():
-        if stand_in.dll in session.reg_query(server):
-            raise RuntimeError(f"{stand_in.name}: the stand-in is registered, Wine's own class was never saved")
-        session.reg("export", server, f"{FOLDER}\\{saved.name}", "/y")
-    session.reg("add", server, "/ve", "/d", f"{FOLDER}\\{stand_in.dll}", "/f")
-    session.reg("add", server, "/v", "ThreadingModel", "/d", stand_in.threading, "/f")
-    for key, name, data in stand_in.extra:
-        session.reg("add", key, *(["/v", name] if name else ["/ve"]), "/d", data, "/f")
-    if stand_in.check:
-        stand_in.check(session)
-
-
-def unregister(session, stand_in):
-    """Removes the stand-in, and puts Wine's own class back where it had one; harmless when the
-    stand-in was never registered."""
-    keys = {key for key, _, _ in stand_in.extra}
-    for key in keys:
-        if not any(key.startswith(f"{other}\\") for other in keys):
-            session.reg("delete", key, "/f")
-    if not stand_in.replaces_wine:
-        session.reg("delete", stand_in.key, "/f")
-        return
-    saved = _wines_own(session, stand_in)
-    if saved.exists():
-        session.reg("delete", f"{stand_in.key}\\InprocServer32", "/f")
-        session.reg("import", f"{FOLDER}\\{saved.name}")
 
 
 def read_log(path):
