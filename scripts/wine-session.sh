@@ -14,18 +14,13 @@
 #   ws_probe ARGS...                 run probe.exe in the prefix, print its lines
 #   ws_wait SECONDS WHAT CMD...      poll CMD until it succeeds; fail after SECONDS
 #   ws_program_running / ws_program_wait_exit SECONDS   (the exit code lands in WS_PROGRAM_RC)
-#   ws_key KEYS...                   send keys to the active window (xdotool names)
 #   ws_screenshot FILE               the whole X screen
-#   ws_speech_register / ws_speech_unregister   the speech double, only in a test prefix
-#   ws_voice_register / ws_voice_unregister     SAPI 5's SpVoice is the voice stand-in / Wine's
-#                                    own again, only in a test prefix
-#   ws_voice_tokens_add / ws_voice_tokens_remove   an English and a Japanese SAPI 5 voice token
-#                                    (WS_VOICE_TOKEN_EN, WS_VOICE_TOKEN_JA), English listed first
+#   ws_speech_register               the speech double, only in a test prefix
 #   ws_stop                          what the trap runs
 #
 # Settings (environment): OTOPICCO_WINE_PREFIX (the prefix), OTOPICCO_PROBE_DIR (the folder with
-# probe.exe and probe_hook.dll), OTOPICCO_SPEECH_DOUBLE (speech_double.dll),
-# OTOPICCO_VOICE_DOUBLE (voice_double.dll), WS_KEEP=1 keeps the session folder with its logs.
+# probe.exe and probe_hook.dll), OTOPICCO_SPEECH_DOUBLE (speech_double.dll), WS_KEEP=1 keeps the
+# session folder with its logs.
 
 WS_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 WS_PREFIX=${OTOPICCO_WINE_PREFIX:-$WS_REPO/build/win64/wine-prefix}
@@ -35,13 +30,7 @@ WS_SCREEN=1600x1600
 WS_SINK=otopicco_sink
 WS_SPEECH_DOUBLE=${OTOPICCO_SPEECH_DOUBLE:-$WS_REPO/build/win64/tests/wine/speech_double/speech_double.dll}
 WS_SPEECH_CLSID='{EEE78591-FE22-11D0-8BEF-0060081841DE}'
-WS_VOICE_DOUBLE=${OTOPICCO_VOICE_DOUBLE:-$WS_REPO/build/win64/tests/wine/voice_double/voice_double.dll}
-WS_SPVOICE_CLSID='{96749377-3391-11D2-9EE3-00C04F797396}'
-WS_VOICE_TOKENS='HKLM\SOFTWARE\Microsoft\Speech\Voices\Tokens'
-# Token names in the order the voice category lists them (its keys' order): English first, so
-# that a program taking the first voice, or trusting Wine's category filter, gets English.
-WS_VOICE_TOKEN_EN='Otopicco Test English'
-WS_VOICE_TOKEN_JA='Otopicco Test Japanese'
+WS_SPEECH_DOUBLE=${OTOPICCO_SPEECH_DOUBLE:-$WS_REPO/build/win64/tests/wine/speech_double/speech_double.dll}
 WS_TEST_MARK=otopicco-test-prefix
 
 export WINEPREFIX=$WS_PREFIX WINEDEBUG=-all WINEARCH=win64
@@ -226,8 +215,6 @@ ws_program_wait_exit() {
   return 0
 }
 
-ws_key() { xdotool key --delay 60 "$@"; }
-
 ws_screenshot() { import -window root "$1" >>"$WS_DIR/import.log" 2>&1; }
 
 ws_speech_register() {
@@ -239,62 +226,6 @@ ws_speech_register() {
   local key="HKCR\\CLSID\\$WS_SPEECH_CLSID\\InprocServer32"
   ws_wine reg add "$key" /ve /d 'C:\otopicco-test\speech_double.dll' /f &&
     ws_wine reg add "$key" /v ThreadingModel /d Apartment /f
-}
-
-ws_speech_unregister() {
-  ws_wine reg delete "HKCR\\CLSID\\$WS_SPEECH_CLSID" /f
-  return 0
-}
-
-# SAPI 5's SpVoice class of the 64-bit registry view; HKCU registrations are ignored for it.
-ws_spvoice_key() { printf 'HKLM\\Software\\Classes\\CLSID\\%s\\InprocServer32' "$WS_SPVOICE_CLSID"; }
-
-# Wine's own registration is kept in the prefix the first time, so unregistering can put it back
-# whatever path this Wine version uses. Register after wineboot: a prefix update re-registers
-# Wine's own SpVoice.
-ws_voice_register() {
-  [[ -f $WS_PREFIX/$WS_TEST_MARK ]] || ws_die "refusing to register the voice stand-in outside a test prefix"
-  [[ -f $WS_VOICE_DOUBLE ]] || ws_die "no voice stand-in at $WS_VOICE_DOUBLE"
-  local dir=$WS_PREFIX/drive_c/otopicco-test
-  mkdir -p "$dir"
-  cp "$WS_VOICE_DOUBLE" "$dir/voice_double.dll"
-  if [[ ! -f $dir/spvoice-wine.reg ]]; then
-    local current=$WS_DIR/spvoice-query.txt
-    wine reg query "$(ws_spvoice_key)" /ve >"$current" 2>>"$WS_DIR/wine.log" ||
-      ws_die "Wine's own SpVoice is not registered in $WS_PREFIX"
-    ! grep -q voice_double "$current" || ws_die "the stand-in is registered, Wine's own SpVoice was never saved"
-    ws_wine reg export "$(ws_spvoice_key)" 'C:\otopicco-test\spvoice-wine.reg' /y ||
-      ws_die "cannot save Wine's SpVoice registration"
-  fi
-  ws_wine reg add "$(ws_spvoice_key)" /ve /d 'C:\otopicco-test\voice_double.dll' /f &&
-    ws_wine reg add "$(ws_spvoice_key)" /v ThreadingModel /d Both /f
-}
-
-ws_voice_unregister() {
-  local saved=$WS_PREFIX/drive_c/otopicco-test/spvoice-wine.reg
-  [[ -f $saved ]] || return 0
-  ws_wine reg delete "$(ws_spvoice_key)" /f
-  ws_wine reg import 'C:\otopicco-test\spvoice-wine.reg'
-}
-
-# ws_voice_token NAME LANGUAGE: a voice token as SAPI 5 voices register theirs (no engine: only
-# the stand-in ever hears the program).
-ws_voice_token() {
-  local key="$WS_VOICE_TOKENS\\$1"
-  ws_wine reg add "$key" /ve /d "$1" /f &&
-    ws_wine reg add "$key\\Attributes" /v Name /d "$1" /f &&
-    ws_wine reg add "$key\\Attributes" /v Language /d "$2" /f
-}
-
-ws_voice_tokens_add() {
-  [[ -f $WS_PREFIX/$WS_TEST_MARK ]] || ws_die "refusing to add voice tokens outside a test prefix"
-  ws_voice_token "$WS_VOICE_TOKEN_EN" 409 && ws_voice_token "$WS_VOICE_TOKEN_JA" 411
-}
-
-ws_voice_tokens_remove() {
-  ws_wine reg delete "$WS_VOICE_TOKENS\\$WS_VOICE_TOKEN_EN" /f
-  ws_wine reg delete "$WS_VOICE_TOKENS\\$WS_VOICE_TOKEN_JA" /f
-  return 0
 }
 
 ws_stop() {

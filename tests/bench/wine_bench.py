@@ -34,7 +34,7 @@ def open_driver():
             fail(f"cannot make the Wine prefix {PREFIX}")
     session = Path(tempfile.mkdtemp(prefix="otopicco-bench-"))
     driver = WineDriver(program, PREFIX, PROBE_DIR, "sapi4",
-                        BUILD / "tests" / "wine" / "speech_double" / "speech_double.dll", session).open()
+                        [BUILD / "tests" / "wine" / "speech_double" / "speech_double.dll"], session).open()
     folder = session / "bench"
     folder.mkdir()
     driver.begin_scenario(folder)

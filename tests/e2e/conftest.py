@@ -21,11 +21,14 @@ def pytest_addoption(parser):
 
 
 def pytest_collection_modifyitems(config, items):
-    platform = config.getoption("--platform")
+    platform, stand_in = config.getoption("--platform"), config.getoption("--speech-stand-in")
     for item in items:
         mark = item.get_closest_marker("platforms")
         if mark and platform not in mark.args:
             item.add_marker(pytest.mark.skip(reason=f"only on {', '.join(mark.args)}"))
+        mark = item.get_closest_marker("speech_stand_ins")
+        if mark and stand_in not in mark.args:
+            item.add_marker(pytest.mark.skip(reason=f"only with the speech stand-in {', '.join(mark.args)}"))
 
 
 @pytest.hookimpl(hookwrapper=True)

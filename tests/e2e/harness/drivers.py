@@ -18,16 +18,20 @@ def add_options(parser):
                     help="the test prefix (made by tests/e2e/prefix_setup.sh)")
     group.addoption("--probe-dir", default=str(build / "tests" / "wine" / "probe"),
                     help="the folder of probe.exe and probe_hook.dll")
-    group.addoption("--speech-stand-in", default="sapi4", help="which speech stand-in stands for the engine")
-    group.addoption("--speech-stand-in-dll", default=str(build / "tests" / "wine" / "speech_double" / "speech_double.dll"),
-                    help="the stand-in's DLL")
+    group.addoption("--speech-stand-in", default="sapi4",
+                    help="which speech stand-in speaks for the program: the SAPI 4 control's (default) or SAPI 5's voice")
+    group.addoption("--speech-stand-in-dll", action="append", default=None,
+                    help="a speech stand-in's DLL, once for each (default: both, from the win64 build)")
 
 
 def _wine(config, session_dir):
     from .wine.driver import WineDriver
     option = config.getoption
+    wine_tests = REPO / "build" / "win64" / "tests" / "wine"
+    dlls = option("--speech-stand-in-dll") or [wine_tests / "speech_double" / "speech_double.dll",
+                                               wine_tests / "voice_double" / "voice_double.dll"]
     return WineDriver(option("--program"), option("--wine-prefix"), option("--probe-dir"),
-                      option("--speech-stand-in"), option("--speech-stand-in-dll"), session_dir)
+                      option("--speech-stand-in"), dlls, session_dir)
 
 
 PLATFORMS = {"wine": _wine}

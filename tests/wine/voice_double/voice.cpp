@@ -1,6 +1,7 @@
 // The logging ISpVoice of the stand-in.
 #include "voice.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ bool ShouldFail(const wchar_t* event) { return call_log::Env(L"OTOPICCO_VOICE_FA
 HRESULT Refuse(const char* event) {
   Log("fail", {event});
   return E_FAIL;
+}
+
+// A slow engine, or a loaded machine, takes a while to accept each text.
+void TakeTimeToAccept() {
+  const int delay = _wtoi(call_log::Env(L"OTOPICCO_VOICE_DELAY_MS").c_str());
+  if (delay > 0) Sleep(static_cast<DWORD>(delay));
 }
 
 HRESULT Unexpected(const char* method) {
@@ -124,6 +131,7 @@ class Voice : public ISpVoice {
     if (stream) *stream = 0;
     if (ShouldFail(text ? L"speak" : L"stop")) return Refuse(text ? "speak" : "stop");
     if (text) {
+      TakeTimeToAccept();
       Log("speak", {FlagNames(flags), Utf8(text)});
     } else {
       Log("speak", {FlagNames(flags)});

@@ -16,7 +16,8 @@
 // <flags> are SPF_ names without the prefix joined by "|" ("ASYNC|IS_NOT_XML"), DEFAULT for 0.
 //
 // OTOPICCO_VOICE_FAIL=create|stop|speak|rate|voice makes that call fail with E_FAIL, the way a
-// voice whose engine is broken answers.
+// voice whose engine is broken answers. OTOPICCO_VOICE_DELAY_MS=N makes every text take N
+// milliseconds before Speak returns, as a slow engine or a loaded machine does.
 #pragma once
 
 #include <windows.h>

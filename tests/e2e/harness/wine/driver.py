@@ -1,14 +1,17 @@
 """The Wine driver: starts the real otopicco.exe in the session's prefix, types and clicks on the
-session's X display, and reads the program through probe.exe, the speech stand-in's log and the
+session's X display, and reads the program through probe.exe, the speech stand-ins' logs and the
 null sink's recording."""
+import re
 import shutil
+import subprocess
 from pathlib import Path
 
 from ..browsing import BrowsingSteps
 from ..dialogs import DialogSteps
 from ..player import Player
 from ..waiting import wait_until
-from . import speech
+from . import registration
+from . import speech as stand_ins
 from .probe import ProbeError
 from .session import WineSession
 from .windows import WineWindows
@@ -18,9 +21,12 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
     platform = "wine"
     counts_buttons_at_speech = True
 
-    def __init__(self, program, prefix, probe_dir, stand_in, stand_in_dll, session_dir):
+    def __init__(self, program, prefix, probe_dir, stand_in, stand_in_dlls, session_dir):
         self.program = Path(program)
-        self.stand_in, self.stand_in_dll = speech.STAND_INS[stand_in], Path(stand_in_dll)
+        # The run's speech stand-in, the one that speaks for the program; a scenario may register
+        # others beside it. Their DLLs are known by file name.
+        self.stand_in = stand_ins.STAND_INS[stand_in]
+        self._dlls = {Path(path).name: Path(path) for path in stand_in_dlls}
         self.session = WineSession(prefix, probe_dir, session_dir)
         self._process = None
         self._exe_name = None
@@ -29,7 +35,7 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         self._notepad_placed = False
 
     def open(self):
-        for path in (self.program, self.stand_in_dll):
+        for path in (self.program, self._dll(self.stand_in)):
             if not path.exists():
                 raise RuntimeError(f"no {path} (build the win64 preset first)")
         self.session.start()
@@ -62,9 +68,13 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         self._other = None
 
     # --- The program.
-    def start(self, folder, speech=True, refuse=None, program_dir=None, program_name="otopicco", speech_delay=0):
+    def start(self, folder, speech=True, refuse=None, program_dir=None, program_name="otopicco", speech_delay=0,
+              other_speech=(), missing_libraries=()):
+        """Beyond the verb: other_speech names further stand-ins registered beside the run's one
+        (whose own registration follows `speech`), each logging on its own; missing_libraries
+        names Windows DLLs ("sapi") that the program finds missing."""
         assert not self.running(), "the program of this scenario is still running"
-        self._set_speech(speech)
+        self._register({self.stand_in.name} if speech else set(), set(other_speech))
         exe = self.program
         if program_dir is not None:
             exe = Path(program_dir) / f"{program_name}.exe"
@@ -74,24 +84,42 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         self._forget_windows()
         self._starts += 1
         suffix = "" if self._starts == 1 else f"-{self._starts}"
-        self._speech_log = self._case / f"speech{suffix}.log"
-        env = {self.stand_in.log_variable: self.session.windows_path(self._speech_log)}
+        self._speech_logs = {name: self._case / f"speech-{name}{suffix}.log" for name in stand_ins.STAND_INS}
+        env = {stand_in.log_variable: self.session.windows_path(self._speech_logs[name])
+               for name, stand_in in stand_ins.STAND_INS.items()}
         if refuse:
-            env[self.stand_in.refuse_variable] = refuse
+            env[self.stand_in.refuse_variable] = self.stand_in.refused(refuse)
         if speech_delay:
             env[self.stand_in.delay_variable] = str(speech_delay)
+        # Wine names every DLL it loads into the program's output.
+        env["WINEDEBUG"] = "-all,+loaddll"
+        if missing_libraries:
+            env["WINEDLLOVERRIDES"] = ";".join([self.session.env["WINEDLLOVERRIDES"]] +
+                                               [f"{name}=" for name in missing_libraries])
         self.speech = speech and refuse != "create"
-        self._process = self.session.wine([str(exe)], cwd=str(folder), extra_env=env,
-                                          log=self._case / f"program{suffix}.log")
+        self._program_log = self._case / f"program{suffix}.log"
+        self._process = self.session.wine([str(exe)], cwd=str(folder), extra_env=env, log=self._program_log)
 
-    def _set_speech(self, wanted):
-        if self.session.speech_registered == wanted:
+    def _dll(self, stand_in):
+        path = self._dlls.get(stand_in.dll)
+        if path is None:
+            raise RuntimeError(f"no DLL given for the {stand_in.name} stand-in ({stand_in.dll})")
+        return path
+
+    def _register(self, *wanted):
+        """Exactly the stand-ins named in these sets registered, every other one removed."""
+        wanted = set().union(*wanted)
+        known = self.session.registered
+        if known == wanted:
             return
-        if wanted:
-            speech.register(self.session, self.stand_in, self.stand_in_dll)
-        else:
-            speech.unregister(self.session, self.stand_in)
-        self.session.speech_registered = wanted
+        add = [(stand_in, self._dll(stand_in)) for name, stand_in in stand_ins.STAND_INS.items()
+               if name in wanted and (known is None or name not in known)]
+        remove = [stand_in for name, stand_in in stand_ins.STAND_INS.items()
+                  if name not in wanted and (known is None or name in known)]
+        # Until the change is through, what is registered is not known.
+        self.session.registered = None
+        registration.change(self.session, add, remove)
+        self.session.registered = wanted
 
     def running(self):
         return self._process is not None and self._process.poll() is None
@@ -138,14 +166,29 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
 
     # --- Speech and sound.
     def spoken(self):
-        return speech.read_log(self._speech_log)
+        return self.stand_in.program_events(self.calls())
+
+    def calls(self, stand_in=None):
+        """The log of a stand-in (the run's unless named) as it wrote it, since the last start."""
+        return stand_ins.read_log(self._speech_logs[stand_in or self.stand_in.name])
 
     def refusal_text(self, operation):
-        """The error the stand-in gives when it refuses `operation` on request."""
-        return self.stand_in.refusal.format(operation)
+        """The error text the program shows when the stand-in refuses `operation` on request."""
+        return self.stand_in.refusal(operation)
 
-    def speech_used(self):
-        return self._speech_log.exists()
+    def speech_used(self, stand_in=None):
+        return self._speech_logs[stand_in or self.stand_in.name].exists()
+
+    def imported_libraries(self):
+        """The DLLs (lower case) the program file imports, which Windows must have for it to start."""
+        dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", str(self.program)], check=True,
+                              stdout=subprocess.PIPE, text=True).stdout
+        return {name.lower() for name in re.findall(r"^\s*DLL Name: (\S+)$", dump, re.MULTILINE)}
+
+    def loaded_libraries(self):
+        """The file names (lower case) of the DLLs loaded into the program since the last start."""
+        text = self._program_log.read_text(encoding="utf-8", errors="replace")
+        return {name.lower() for name in re.findall(r'Loaded L"(?:[^"]*\\\\)?([^"\\]+)"', text)}
 
     def recording(self):
         recording = self.session.desktop.recording(self._case / f"recording-{len(self._recordings) + 1}.raw")

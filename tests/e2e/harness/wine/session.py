@@ -1,6 +1,6 @@
 """One Wine session, shared by the scenarios of a test run: the private desktop (X and sound
 servers), the test prefix made by the run's fixture, a persistent wineserver, a serving probe,
-and the speech stand-in's registration, switched only when a scenario asks for the other state.
+and the speech stand-ins' registration, switched only when a scenario asks for another one.
 Only one session uses a prefix at a time, also across test runs (a lock file beside it)."""
 import fcntl
 import os
@@ -23,7 +23,7 @@ class WineSession:
         self.desktop = Desktop(self.dir)
         self.env = None
         self.probe = None
-        self.speech_registered = None       # unknown until the first scenario sets it
+        self.registered = None              # names of the stand-ins registered; unknown at first
         self._lock = None
 
     def start(self):
@@ -99,6 +99,13 @@ class WineSession:
             if rc == 0 or args[0] == "delete":
                 return
         raise RuntimeError(f"wine reg {' '.join(args)} failed ({rc}); see {self.dir / 'wine.log'}")
+
+    def reg_query(self, key):
+        """What reg.exe lists under `key`, or the error it gives."""
+        out = self.dir / "reg-query.txt"
+        out.unlink(missing_ok=True)
+        self.wine(["reg", "query", key], log=out).wait(timeout=120)
+        return out.read_bytes().decode("utf-8", "replace").replace("\r", "")
 
     @staticmethod
     def windows_path(path):
