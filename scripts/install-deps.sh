@@ -22,6 +22,7 @@ packages=(
   sox libsox-fmt-mp3 lame python3                                              # songs, measuring sound
   qt6-base-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop       # Linux windows, alert
   dbus-daemon libglib2.0-bin python3-pyatspi                                   # screen reader checks
+  clang libclang-rt-dev                                                        # fuzzing (libFuzzer)
 )
 # Open JTalk's voice is in Debian's "contrib" section, which many machines do not list. It is
 # fetched alone through a private source list rather than by adding contrib to the machine's
