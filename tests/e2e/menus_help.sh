@@ -1,8 +1,8 @@
 # The help window: opened from the menu with Alt+H, A, captioned "ヘルプ", its "おわる" button
 # holding the focus; it shows ReadMe_sapi.txt of the working directory, Left and Right do not move
 # the caret in its text, "おわる" (Enter) hides it and reopening shows the same text even after
-# the file changed on disk. Started without the file, one error box about it comes first and the
-# window shows the built-in text.
+# the file changed on disk. A NUL byte in the file shows as a blank and cuts nothing off. Started
+# without the file, one error box about it comes first and the window shows the built-in text.
 source "$(dirname "$0")/menus_lib.sh"
 
 help_lines=("オトピッコのヘルプ（テスト用）" "　↓キーで次の曲へ。" "Enterキーで演奏します。" "" "最後の行")
@@ -62,6 +62,19 @@ ws_wait 10 "the help window hidden" mn_help_hidden || e2e_fail "Enter on おわ�
 e2e_close_main
 mn_expect_release_once_last
 e2e_pass "hidden by おわる, the same text again, the changed file not read"
+
+e2e_case "help file holding a NUL byte"
+# The NUL shows as a blank, as Notepad shows it, and nothing after it is lost.
+{ e2e_sjis "前"; printf '\0'; e2e_sjis "後ろの文"; printf '\r\n\0\r\n'; e2e_sjis "最後の行"; printf '\r\n'; } \
+  >"$E2E_CASE_DIR/ReadMe_sapi.txt" || e2e_fail "cannot write the help file"
+mn_start speech
+mn_open_help
+mn_expect_memo_lines "help text with NUL bytes" "前 後ろの文" " " "最後の行"
+ws_key Return
+ws_wait 10 "the help window hidden" mn_help_hidden || e2e_fail "Enter on おわる did not hide the help window"
+e2e_close_main
+mn_expect_release_once_last
+e2e_pass "every line shown whole, each NUL as a blank"
 
 e2e_case "no help file in the working directory"
 e2e_songs "$E2E_CASE_DIR/music" "${MN_SONGS[@]}"
