@@ -11,8 +11,10 @@
 
 namespace fuzz {
 
-[[noreturn]] inline void Broken(const char* file, int line, const char* condition, const std::string& what) {
-  std::fprintf(stderr, "\n%s:%d: property broken: %s\n  (%s)\n", file, line, what.c_str(), condition);
+[[noreturn]] inline void Broken(const char* file, int line, const char* condition,
+                                const std::string& what) {
+  std::fprintf(stderr, "\n%s:%d: property broken: %s\n  (%s)\n", file, line, what.c_str(),
+               condition);
   std::abort();
 }
 
@@ -48,7 +50,7 @@ class ByteReader {
 
 // Stops the run when the condition does not hold; `what` names the property in the program's
 // terms.
-#define FUZZ_CHECK(condition, what)                                            \
-  do {                                                                         \
+#define FUZZ_CHECK(condition, what)                                           \
+  do {                                                                        \
     if (!(condition)) ::fuzz::Broken(__FILE__, __LINE__, #condition, (what)); \
   } while (0)

@@ -45,7 +45,8 @@ bool IsUtf8(const std::string& text) {
       code = (code << 6) | (next & 0x3F);
     }
     const uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+      return false;
     i += length;
   }
   return true;
@@ -55,7 +56,8 @@ void CheckSjisToUtf16(const IconvCodec& codec, const std::string& sjis) {
   const std::u16string text = codec.SjisToUtf16(sjis);
   FUZZ_CHECK(text.size() <= sjis.size(), "each character or stray byte gives one UTF-16 unit");
   for (char16_t c : text) FUZZ_CHECK(!IsSurrogate(c), "Shift-JIS text lies in the BMP");
-  if (IsAscii(sjis)) FUZZ_CHECK(text == std::u16string(sjis.begin(), sjis.end()), "ASCII stays ASCII");
+  if (IsAscii(sjis))
+    FUZZ_CHECK(text == std::u16string(sjis.begin(), sjis.end()), "ASCII stays ASCII");
   // What was read once reads the same after a trip back to Shift-JIS through the name
   // conversion: a title spoken and a title shown agree.
   const std::string again = IconvCodec::Utf8ToSjis(IconvCodec::Utf16ToUtf8(text));
@@ -90,7 +92,8 @@ void CheckUtf16ToUtf8(const std::string& bytes) {
   const std::string utf8 = IconvCodec::Utf16ToUtf8(text);
   FUZZ_CHECK(IsUtf8(utf8), "speech-dispatcher always gets well-formed UTF-8");
   FUZZ_CHECK(utf8.size() <= 3 * text.size(), "each UTF-16 unit gives at most three bytes");
-  if (!well_formed) FUZZ_CHECK(utf8.find("\xEF\xBF\xBD") != std::string::npos, "a lone surrogate shows as U+FFFD");
+  if (!well_formed)
+    FUZZ_CHECK(utf8.find("\xEF\xBF\xBD") != std::string::npos, "a lone surrogate shows as U+FFFD");
 }
 
 }  // namespace

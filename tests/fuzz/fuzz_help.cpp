@@ -39,7 +39,8 @@ void CheckSplitting(const std::string& text, const std::vector<std::string>& lin
     if (i > 0) joined += '\n';
     joined += lines[i];
   }
-  FUZZ_CHECK(joined == WithLfLineEnds(text), "the lines joined again are the text but for line ends");
+  FUZZ_CHECK(joined == WithLfLineEnds(text),
+             "the lines joined again are the text but for line ends");
   FUZZ_CHECK(lines.empty() == text.empty(), "only an empty file gives no line");
 }
 

@@ -22,8 +22,8 @@ constexpr int kMaxControls = 12;
 
 ControlState ReadControl(fuzz::ByteReader& input, int id) {
   const uint8_t b = input.Byte();
-  const ControlKind kinds[] = {ControlKind::PushButton, ControlKind::TextBox, ControlKind::FolderTree,
-                               ControlKind::PushButton};
+  const ControlKind kinds[] = {ControlKind::PushButton, ControlKind::TextBox,
+                               ControlKind::FolderTree, ControlKind::PushButton};
   return ControlState{id, kinds[b & 3], (b & 4) != 0, (b & 8) != 0, (b & 16) != 0, (b & 32) != 0};
 }
 
@@ -50,7 +50,8 @@ std::vector<platform::MenuSpec> ReadMenu(fuzz::ByteReader& input) {
 }
 
 // The command of the first menu item, submenus searched in place, whose shortcut is the key.
-std::optional<int> ShortcutCommand(const std::vector<platform::MenuSpec>& items, const KeyEvent& key) {
+std::optional<int> ShortcutCommand(const std::vector<platform::MenuSpec>& items,
+                                   const KeyEvent& key) {
   for (const auto& item : items) {
     if (item.command != 0 && item.shortcut.key != Key::Other && item.shortcut.key == key.key &&
         item.shortcut.modifiers == key.modifiers)
@@ -63,19 +64,22 @@ std::optional<int> ShortcutCommand(const std::vector<platform::MenuSpec>& items,
 // A move by `step` from the focused control (from before the first or after the last when the
 // form has none) lands on the nearest control in that direction, wrapping round, that can take
 // the focus and, for Tab, is a tab stop; staying put gives no focus.
-void CheckMove(const NavigationForm& form, const std::optional<int>& from, int step, bool tab_only) {
+void CheckMove(const NavigationForm& form, const std::optional<int>& from, int step,
+               bool tab_only) {
   const int count = static_cast<int>(form.controls.size());
   int start = step > 0 ? -1 : count;
   for (int i = 0; i < count; ++i)
     if (from && form.controls[static_cast<size_t>(i)].id == *from) start = i;
   std::optional<int> target;
   for (int k = 1; k <= count && !target; ++k) {
-    const ControlState& c = form.controls[static_cast<size_t>(((start + step * k) % count + count) % count)];
+    const ControlState& c =
+        form.controls[static_cast<size_t>(((start + step * k) % count + count) % count)];
     if (c.can_focus && (!tab_only || c.tab_stop)) target = c.id;
   }
-  const std::vector<int> expected = target && target != from ? std::vector<int>{*target} : std::vector<int>{};
-  FUZZ_CHECK(form.focus_given == expected, tab_only ? "Tab moves to the nearest tab stop" :
-                                                     "Up and Down move to the nearest control");
+  const std::vector<int> expected =
+      target && target != from ? std::vector<int>{*target} : std::vector<int>{};
+  FUZZ_CHECK(form.focus_given == expected, tab_only ? "Tab moves to the nearest tab stop"
+                                                    : "Up and Down move to the nearest control");
   FUZZ_CHECK(form.clicked.empty() && form.closed == 0, "a move clicks and closes nothing");
 }
 
@@ -97,8 +101,9 @@ void KeyDown(NavigationForm& form, const KeyEvent& key) {
   const bool used = form.navigation->KeyDown(key);
 
   if (command) {
-    FUZZ_CHECK(used && form.menu_commands == std::vector<int>{*command} && form.offered_to_hook == 0,
-               "a menu shortcut runs its command before anything else");
+    FUZZ_CHECK(
+        used && form.menu_commands == std::vector<int>{*command} && form.offered_to_hook == 0,
+        "a menu shortcut runs its command before anything else");
     return;
   }
   FUZZ_CHECK(form.menu_commands.empty(), "only a menu shortcut runs a menu command");
@@ -117,14 +122,18 @@ void KeyDown(NavigationForm& form, const KeyEvent& key) {
       if (m.alt || m.ctrl) break;
       FUZZ_CHECK(used, "Tab is used");
       return CheckMove(form, from, m.shift ? -1 : 1, true);
-    case Key::Enter:
+    case Key::Enter: {
       if (m.alt) break;
       FUZZ_CHECK(used && form.focus_given.empty() && form.closed == 0, "Enter moves nothing");
-      FUZZ_CHECK(form.clicked == (m.shift || m.ctrl ? std::vector<int>{}
-                                  : on_button     ? std::vector<int>{focused->id}
-                                                  : FirstWith(form, &ControlState::is_default)),
-                 "Enter clicks the focused button, or else the default button; not with Shift or Ctrl");
+      std::vector<int> click;
+      if (!m.shift && !m.ctrl)
+        click =
+            on_button ? std::vector<int>{focused->id} : FirstWith(form, &ControlState::is_default);
+      FUZZ_CHECK(
+          form.clicked == click,
+          "Enter clicks the focused button, or else the default button; not with Shift or Ctrl");
       return;
+    }
     case Key::Space:
       if (m.alt || !on_button) break;
       FUZZ_CHECK(used && form.DidNothing(), "Space on a button does nothing on its way down");
@@ -132,7 +141,8 @@ void KeyDown(NavigationForm& form, const KeyEvent& key) {
       return;
     case Key::Escape:
       if (m.alt) break;
-      FUZZ_CHECK(used && form.focus_given.empty() && form.clicked == FirstWith(form, &ControlState::is_cancel),
+      FUZZ_CHECK(used && form.focus_given.empty() &&
+                     form.clicked == FirstWith(form, &ControlState::is_cancel),
                  "Esc clicks the cancel button or nothing");
       return;
     case Key::F4:
@@ -140,10 +150,10 @@ void KeyDown(NavigationForm& form, const KeyEvent& key) {
       FUZZ_CHECK(used && form.closed == 1 && form.focus_given.empty() && form.clicked.empty(),
                  "Alt+F4 closes the form");
       return;
-    default:
-      break;
+    default: break;
   }
-  FUZZ_CHECK(!used && form.DidNothing(), "every other key goes on to the focused control untouched");
+  FUZZ_CHECK(!used && form.DidNothing(),
+             "every other key goes on to the focused control untouched");
 }
 
 void KeyUp(NavigationForm& form, const KeyEvent& key) {
@@ -171,8 +181,9 @@ void Activate(NavigationForm& form) {
   }
   form.Forget();
   form.navigation->Activated();
-  FUZZ_CHECK(form.focus_given == expected,
-             "activation gives the focus back to the focused control, or else to the first tab stop");
+  FUZZ_CHECK(
+      form.focus_given == expected,
+      "activation gives the focus back to the focused control, or else to the first tab stop");
 }
 
 }  // namespace
@@ -181,7 +192,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::ByteReader input(data, size);
   NavigationForm form;
   int next_id = 1;
-  for (int n = input.Below(kMaxControls + 1); n > 0; --n) form.controls.push_back(ReadControl(input, next_id++));
+  for (int n = input.Below(kMaxControls + 1); n > 0; --n)
+    form.controls.push_back(ReadControl(input, next_id++));
   form.menu = ReadMenu(input);
   const uint32_t low = input.Byte();
   form.hook_discards = low | static_cast<uint32_t>(input.Byte()) << 8;

@@ -62,7 +62,8 @@ void UseFolderDialog(ByteReader& input, doubles::FormDouble& dialog) {
   } else if (choice == 6) {
     dialog.tree->selected.reset();
   }
-  const std::vector<doubles::ButtonDouble*> buttons = dialog.Buttons();  // デスクットプ, ＯＫ, キャンセル
+  // デスクットプ, ＯＫ, キャンセル
+  const std::vector<doubles::ButtonDouble*> buttons = dialog.Buttons();
   switch (input.Below(6)) {
     case 0: dialog.Press(Key::Enter); break;
     case 1: dialog.Press(Key::Escape); break;
@@ -115,11 +116,24 @@ void Act(ByteReader& input, PlayerWorld& world, Folders& copy) {
   doubles::FormDouble& player = world.Player();
   doubles::ButtonDouble* button = nullptr;
   switch (input.Below(12)) {
-    case 0: { const auto key = ReadKey(input); player.Press(key.key, key.modifiers); break; }
-    case 1: { const auto key = ReadKey(input); player.KeyDown(key.key, key.modifiers); break; }
-    case 2: { const auto key = ReadKey(input); player.KeyUp(key.key, key.modifiers); break; }
+    case 0: {
+      const auto key = ReadKey(input);
+      player.Press(key.key, key.modifiers);
+      break;
+    }
+    case 1: {
+      const auto key = ReadKey(input);
+      player.KeyDown(key.key, key.modifiers);
+      break;
+    }
+    case 2: {
+      const auto key = ReadKey(input);
+      player.KeyUp(key.key, key.modifiers);
+      break;
+    }
     case 3:  // a click: pressed, then released on the button
-      if ((button = ReadButton(input, player))) player.MousePress(*button), player.MouseRelease(*button);
+      if ((button = ReadButton(input, player)))
+        player.MousePress(*button), player.MouseRelease(*button);
       break;
     case 4:  // pressed only: the release happens elsewhere
       if ((button = ReadButton(input, player))) player.MousePress(*button);
@@ -145,7 +159,8 @@ bool SameEntries(const Folders& a, const Folders& b) {
     const auto other = b.find(folder);
     if (other == b.end() || other->second.size() != entries.size()) return false;
     for (size_t i = 0; i < entries.size(); ++i)
-      if (!(entries[i].name == other->second[i].name) || entries[i].is_directory != other->second[i].is_directory)
+      if (!(entries[i].name == other->second[i].name) ||
+          entries[i].is_directory != other->second[i].is_directory)
         return false;
   }
   return true;
@@ -165,7 +180,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Folders folders_as_left = world.files.folders;  // kept up to date with the target's own changes
   const auto files_as_left = world.files.files;
   world.windows.while_running = [&] {
-    world.windows.Form(2).while_modal = [&](doubles::FormDouble& dialog) { UseFolderDialog(input, dialog); };
+    world.windows.Form(2).while_modal = [&](doubles::FormDouble& dialog) {
+      UseFolderDialog(input, dialog);
+    };
     world.AfterAction();
     // The window is shown and becomes active: its first song takes the focus.
     world.BeforeAction();
@@ -181,7 +198,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // To see what an input does: OTOPICCO_FUZZ_TRACE=1 build/fuzz/tests/fuzz/fuzz_player INPUT
   if (std::getenv("OTOPICCO_FUZZ_TRACE"))
     for (const std::string& event : world.log.events) std::fprintf(stderr, "%s\n", event.c_str());
-  FUZZ_CHECK(SameEntries(world.files.folders, folders_as_left) && world.files.files == files_as_left,
-             "nothing is written to the file system");
+  FUZZ_CHECK(
+      SameEntries(world.files.folders, folders_as_left) && world.files.files == files_as_left,
+      "nothing is written to the file system");
   return 0;
 }

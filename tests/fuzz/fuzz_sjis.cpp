@@ -29,7 +29,8 @@ const ByteKinds& CodePage932() {
       const std::u16string alone = codec.SjisToUtf16(std::string(1, static_cast<char>(c)));
       k.single[c] = alone.size() == 1 && alone[0] != u'\u30FB';  // U+30FB: no character
       for (int second = 0x40; second <= 0xFC && !k.first[c]; ++second)
-        k.first[c] = codec.SjisToUtf16({static_cast<char>(c), static_cast<char>(second)}).size() == 1;
+        k.first[c] =
+            codec.SjisToUtf16({static_cast<char>(c), static_cast<char>(second)}).size() == 1;
     }
     return k;
   }();
@@ -53,14 +54,15 @@ std::string SwapCase(const std::string& text) {
 }
 
 bool SameIgnoringAsciiCase(char a, char b) {
-  const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  const auto lower = [](char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  };
   return lower(a) == lower(b);
 }
 
 void CheckComparing(const std::string& a, const std::string& b) {
   FUZZ_CHECK(SameTextIgnoringCase(a, a), "every text is the same as itself");
-  FUZZ_CHECK(SameTextIgnoringCase(a, b) == SameTextIgnoringCase(b, a),
-             "comparing is symmetric");
+  FUZZ_CHECK(SameTextIgnoringCase(a, b) == SameTextIgnoringCase(b, a), "comparing is symmetric");
   FUZZ_CHECK(SameTextIgnoringCase(a, SwapCase(a)), "a text is the same in any letter case");
   FUZZ_CHECK(SameTextIgnoringCase(a, b) == SameTextIgnoringCase(a, SwapCase(b)),
              "comparing is transitive over a change of letter case");

@@ -25,7 +25,8 @@ bool StartsWith(const std::string& text, const std::string& head) {
 }
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 void CheckTitleAndCaption(int index, const std::string& name) {
@@ -40,7 +41,8 @@ void CheckTitleAndCaption(int index, const std::string& name) {
   } else {
     FUZZ_CHECK(field.size() == kFieldBytes, "a title field is exactly 20 bytes");
     const size_t shown = std::min(title.size(), kFieldBytes);
-    FUZZ_CHECK(field.compare(0, shown, title, 0, shown) == 0, "a title field starts with the title");
+    FUZZ_CHECK(field.compare(0, shown, title, 0, shown) == 0,
+               "a title field starts with the title");
     FUZZ_CHECK(field.find_first_not_of(' ', shown) == std::string::npos,
                "a title field is padded with blanks only");
   }
@@ -88,8 +90,8 @@ void CheckApplicationTitle(const std::string& program) {
 
 void CheckExceptionBox(const std::string& message) {
   const std::string text = app::ExceptionBoxText(message);
-  const bool full_stop =
-      !message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.');
+  const bool full_stop = !message.empty() && static_cast<unsigned char>(message.back()) >
+                                                 static_cast<unsigned char>('.');
   FUZZ_CHECK(text == (full_stop ? message + "." : message),
              "the box shows the message, with a full stop after a character that sorts after one");
   FUZZ_CHECK(app::ExceptionBoxText(text) == text, "a box's text gets no second full stop");

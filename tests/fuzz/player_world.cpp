@@ -17,7 +17,8 @@ namespace {
 
 class CheckedSpeechControl : public platform::SpeechControl {
  public:
-  CheckedSpeechControl(PlayerWorld& world, const doubles::SpeechFailures& fail) : world_(world), fail_(fail) {}
+  CheckedSpeechControl(PlayerWorld& world, const doubles::SpeechFailures& fail)
+      : world_(world), fail_(fail) {}
   void SetSpeed(int32_t speed) override {
     if (fail_.speed) throw platform::SpeechError(-1, "speed refused");
     FUZZ_CHECK(speed == 160, "the speech speed is the program's normal speed");
@@ -37,7 +38,9 @@ class CheckedSpeechControl : public platform::SpeechControl {
 };
 
 // A file name less its last four bytes; written here rather than taken from the program.
-std::string Title(const std::string& name) { return name.size() > 4 ? name.substr(0, name.size() - 4) : ""; }
+std::string Title(const std::string& name) {
+  return name.size() > 4 ? name.substr(0, name.size() - 4) : "";
+}
 
 bool IsSong(const platform::FolderEntry& entry) {
   const std::string& name = entry.name.native;
@@ -84,17 +87,22 @@ void PlayerWorld::Spoken(const std::u16string& text) {
     const doubles::ButtonDouble* focused = Player().FocusedButton();
     FUZZ_CHECK(focused != nullptr, "an announcement is made for a focused song button");
     const int tag = focused->Tag();
-    FUZZ_CHECK(tag >= 0 && static_cast<size_t>(tag) < songs.size(), "the focused song is a song of the list");
-    const std::string expected = std::to_string(tag + 1) + " " + Title(songs[static_cast<size_t>(tag)].sjis);
-    FUZZ_CHECK(text == codec.SjisToUtf16(expected), "an announcement speaks the focused song's number and title");
-    FUZZ_CHECK(!announced_ || silenced_last_, "each announcement but the first cuts off the speech before it");
+    FUZZ_CHECK(tag >= 0 && static_cast<size_t>(tag) < songs.size(),
+               "the focused song is a song of the list");
+    const std::string expected =
+        std::to_string(tag + 1) + " " + Title(songs[static_cast<size_t>(tag)].sjis);
+    FUZZ_CHECK(text == codec.SjisToUtf16(expected),
+               "an announcement speaks the focused song's number and title");
+    FUZZ_CHECK(!announced_ || silenced_last_,
+               "each announcement but the first cuts off the speech before it");
     announced_ = true;
     announced_in_action_ = tag;
   } else {
     bool known = text == texts::spoken::kNoMusicFolder || text == texts::spoken::kNoMp3InMusic ||
                  text == texts::spoken::kGoodbye || text == texts::spoken::kVersion;
     for (const auto& song : songs)
-      known = known || text == codec.SjisToUtf16(texts::kNotFoundHead + song.sjis + texts::kNotFoundTail);
+      known = known ||
+              text == codec.SjisToUtf16(texts::kNotFoundHead + song.sjis + texts::kNotFoundTail);
     FUZZ_CHECK(known, "the program speaks only its announcements and messages");
   }
   silenced_last_ = false;
@@ -107,7 +115,8 @@ void PlayerWorld::Opened(const platform::PathName& path) {
   bool shown_song = false;
   for (size_t i = 0; i < shown && i < songs.size(); ++i)
     shown_song = shown_song || path == files.Join(song_folder, songs[i]);
-  FUZZ_CHECK(shown_song, "only a song with a button is opened, from the folder the songs come from");
+  FUZZ_CHECK(shown_song,
+             "only a song with a button is opened, from the folder the songs come from");
 }
 
 void PlayerWorld::BeforeAction() {
@@ -124,9 +133,11 @@ void PlayerWorld::AfterAction() {
   const platform::Outline frame{player::HighlightFrame(focused->GetBounds()), player::kBlue,
                                 player::kFramePenWidth};
   const auto& shown = Player().outlines;
-  FUZZ_CHECK(std::find(shown.begin(), shown.end(), frame) != shown.end(), "the focused song is framed");
+  FUZZ_CHECK(std::find(shown.begin(), shown.end(), frame) != shown.end(),
+             "the focused song is framed");
   if (speech_created && !speech.fail.speak && !speech.fail.silence)
-    FUZZ_CHECK(announced_in_action_ == focused->Tag(), "the song that takes the focus is announced");
+    FUZZ_CHECK(announced_in_action_ == focused->Tag(),
+               "the song that takes the focus is announced");
 }
 
 void PlayerWorld::CheckButtonsAndWindow() {
@@ -137,8 +148,10 @@ void PlayerWorld::CheckButtonsAndWindow() {
   FUZZ_CHECK(count == std::min(songs.size(), size_t{21}), "every song gets a button, up to 21");
   for (size_t i = 0; i < count; ++i) {
     const platform::PushButtonSpec& spec = buttons[i]->spec;
-    FUZZ_CHECK(spec.tag == static_cast<int>(i), "the buttons are in song order, each tagged with its index");
-    FUZZ_CHECK(spec.bounds == player::SongButtonBounds(static_cast<int>(i)), "each button sits in its place");
+    FUZZ_CHECK(spec.tag == static_cast<int>(i),
+               "the buttons are in song order, each tagged with its index");
+    FUZZ_CHECK(spec.bounds == player::SongButtonBounds(static_cast<int>(i)),
+               "each button sits in its place");
     FUZZ_CHECK(spec.caption == player::SongCaption(static_cast<int>(i), songs[i].sjis),
                "each button shows its own song of the current list");
   }
@@ -158,8 +171,9 @@ void PlayerWorld::CheckOutlines() {
   for (const platform::Outline& outline : Player().outlines) {
     bool frames_a_button = false;
     for (const doubles::ButtonDouble* button : buttons)
-      frames_a_button = frames_a_button || outline == platform::Outline{player::HighlightFrame(button->GetBounds()),
-                                                                       player::kBlue, player::kFramePenWidth};
+      frames_a_button = frames_a_button ||
+                        outline == platform::Outline{player::HighlightFrame(button->GetBounds()),
+                                                     player::kBlue, player::kFramePenWidth};
     FUZZ_CHECK(frames_a_button, "the window shows frames only around its song buttons");
   }
 }

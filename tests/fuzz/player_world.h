@@ -90,8 +90,8 @@ class PlayerWorld {
   void CheckButtonsAndWindow();
   void CheckOutlines();
   std::optional<int> focus_before_;
-  bool announced_ = false;          // since the start
-  bool silenced_last_ = false;      // the speech control's last call was a silence
+  bool announced_ = false;                  // since the start
+  bool silenced_last_ = false;              // the speech control's last call was a silence
   std::optional<int> announced_in_action_;  // the tag of the action's last announcement
 };
 

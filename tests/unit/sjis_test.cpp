@@ -1,8 +1,9 @@
 // Comparing Shift-JIS texts ignoring the case of single-byte letters, as folder names are
 // compared: double-byte characters compare exactly, whatever their second byte looks like.
+#include "player/sjis.h"
+
 #include <gtest/gtest.h>
 
-#include "player/sjis.h"
 #include "tests/doubles/utf.h"
 
 using doubles::Sjis;
