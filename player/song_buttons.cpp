@@ -40,5 +40,9 @@ bool TMp3Form::TakeSongsOf(const platform::PathName& folder) {
   song_folder_ = folder;
   LastPlayed = -1;
   CurrentIndex = 0;
+  // The old list's frame goes with its buttons: it may lie where no button is now, over the
+  // picture. The window shows what it shows when drawn anew, on every system alike (Windows
+  // repaints a rebuilt window by itself; a toolkit that keeps the window's surface does not).
+  FormPaint();
   return true;
 }

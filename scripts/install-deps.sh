@@ -26,6 +26,7 @@ packages=(
   python3-pytest python3-numpy                                                 # the scenario suite
   dpkg-dev lintian desktop-file-utils                                          # the Debian package, its tests
   qt6-qpa-plugins                                                              # what the package depends on
+  clang libclang-rt-dev                                                        # fuzzing (libFuzzer)
 )
 # Open JTalk's voice is in Debian's "contrib" section, which many machines do not list. It is
 # fetched alone through a private source list rather than by adding contrib to the machine's

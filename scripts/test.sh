@@ -19,5 +19,6 @@ ctest --preset linux --no-tests=error --parallel "$(nproc)" || status=$?
 if [[ $status -ne 0 ]]; then
   echo "native tests FAILED (above); running the Wine tests as well"
 fi
+scripts/sanitize-and-fuzz.sh || status=$?  # unit tests under ASan+UBSan, each fuzz target 30 s
 ctest --preset win64 --no-tests=error || status=$?
 exit "$status"
