@@ -1,8 +1,8 @@
 """The help window: opened from the menu with Alt+H, A, captioned "ヘルプ", its "おわる" button
 holding the focus; it shows ReadMe_sapi.txt of the working folder, Left and Right do not move the
 caret in its text, "おわる" (Enter) hides it, and opening it again shows the same text even after
-the file changed. Started without the file, one error box about it comes first and the window
-shows the built-in text."""
+the file changed. A NUL byte in the file shows as a blank and cuts nothing off. Started without
+the file, one error box about it comes first and the window shows the built-in text."""
 from harness import program
 from harness.waiting import wait_until
 
@@ -56,6 +56,17 @@ def test_the_help_file_of_the_working_folder(player, case):
     helper = player.open_help()
     expect_help_text(player, HELP, "help text after opening it again")
     assert helper.focus == "button"
+    close_help(player)
+    player.close()
+    player.expect_release_once_last()
+
+
+def test_a_nul_byte_in_the_help_file_shows_as_a_blank(player, case):
+    # Notepad shows a NUL as a blank; the help window does the same and loses nothing after it.
+    case.songs(SONGS)
+    player.start_songs(case.help_file(lines=["前\0後ろの文", "\0", "最後の行"]), SONGS)
+    player.open_help()
+    expect_help_text(player, ["前 後ろの文", " ", "最後の行"], "help text with NUL bytes")
     close_help(player)
     player.close()
     player.expect_release_once_last()
