@@ -126,14 +126,22 @@ LPITEMIDLIST RootItem(const TreeRoot& root) {
 
 Win32FolderTree::Win32FolderTree(Win32Form& form, const FolderTreeSpec& spec)
     : FormControl(form, CreateTreeWindow(form, spec), false) {
-  // Without the system's image list the folders show without icons.
-  if (HIMAGELIST images = SystemImageList()) TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
   TreeView_SetIndent(Handle(), kIndent);
 }
 
 Win32FolderTree::~Win32FolderTree() {
   DestroyControlWindow();
   Clear();
+}
+
+void Win32FolderTree::UseSystemImages() {
+  // Asked for only when the tree first gets nodes, which is when the dialog first opens: the
+  // shell's first answer takes longer under Wine than all the rest of the player's start-up,
+  // and a child is waiting for song 1 to be announced.
+  if (images_asked_) return;
+  images_asked_ = true;
+  // Without the system's image list the folders show without icons.
+  if (HIMAGELIST images = SystemImageList()) TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
 }
 
 void Win32FolderTree::Clear() {
@@ -147,6 +155,7 @@ void Win32FolderTree::Clear() {
 
 void Win32FolderTree::ShowRoot(const TreeRoot& root) {
   if (!Handle()) return;
+  UseSystemImages();
   LPITEMIDLIST item = RootItem(root);  // the tree stays as it was when this raises
   Clear();
   const std::wstring label = NameOf(item, SHGDN_NORMAL);

@@ -29,6 +29,7 @@ class Win32FolderTree : public FolderTree, public FormControl {
 
  private:
   struct Node;
+  void UseSystemImages();
   HTREEITEM Insert(HTREEITEM parent, LPITEMIDLIST absolute, const std::wstring& label);
   void FillChildren(HTREEITEM item);
   void ShowsChildren(HTREEITEM item, bool has_children);
@@ -37,6 +38,7 @@ class Win32FolderTree : public FolderTree, public FormControl {
   Node* NodeOf(HTREEITEM item) const;
 
   std::vector<Node*> nodes_;  // owned, one per tree item; freed when the tree is emptied
+  bool images_asked_ = false;
 };
 
 }  // namespace platform::win32

@@ -204,8 +204,8 @@ TEST_F(PlayerTest, TheProgramCreatesItsWindowsInOrderAndDestroysThemInReverse) {
   files.files["ReadMe_sapi.txt"] = "help";
   EXPECT_EQ(app::RunProgram(services), 0);
   ASSERT_EQ(windows.forms.size(), 3u);
-  EXPECT_EQ(log.events, (Events{"speech create", "speed 160", "tree root /opt/Otopicco/", "run",
-                                "speech release"}));
+  // The folder tree is filled when the dialog first opens, not before the first announcement.
+  EXPECT_EQ(log.events, (Events{"speech create", "speed 160", "run", "speech release"}));
 }
 
 TEST_F(PlayerTest, TheProgramShowsACreationErrorAndGoesOn) {
