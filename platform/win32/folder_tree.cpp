@@ -1,5 +1,11 @@
 // The folder tree over the shell namespace. Each node keeps the absolute item id of its
 // folder; its subfolders are listed (folders only, no hidden ones) when it is first expanded.
+//
+// Nothing of the tree exists before it is needed, when it gets its first root or its form is
+// first shown: not its window, not the common controls library that makes it (comctl32, loaded
+// then rather than with the program), not the shell's image list. Under Wine, loading the
+// library and asking the shell for its image list took several times as long as all the rest of
+// the player's start-up, while a child waits for song 1 to be announced.
 #include "platform/win32/folder_tree.h"
 
 #include <shellapi.h>
@@ -20,12 +26,33 @@ namespace {
 
 constexpr int kIndent = 19;
 
-HWND CreateTreeWindow(Win32Form& form, const FolderTreeSpec& spec) {
+// Loads comctl32 and registers its tree view class, once for the process; false when the
+// library is missing. It stays loaded: every tree window needs it.
+bool RegisterTreeViewClass() {
+  static const bool registered = [] {
+    HMODULE library = LoadLibraryW(L"comctl32.dll");
+    if (!library) return false;
+    using Initialize = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    // Through void (*)(), the one function type every other may be cast from without a warning.
+    const auto initialize = reinterpret_cast<Initialize>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TREEVIEW_CLASSES};
+    return initialize && initialize(&classes);
+  }();
+  return registered;
+}
+
+HWND CreateTreeWindow(Win32Form& form, int id, const Bounds& bounds) {
+  // Without the class, CreateControlWindow reports that the tree cannot be made.
+  RegisterTreeViewClass();
   // No TVS_LINESATROOT / root buttons: the root node shows without a line or button.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
                       TVS_SHOWSELALWAYS;
-  return CreateControlWindow(form, WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", style, spec.bounds,
-                             L"フォルダの一覧");
+  HWND window = CreateControlWindow(form, id, WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", style, bounds,
+                                    L"フォルダの一覧");
+  // First among the form's child windows, as it is first in tab order.
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return window;
 }
 
 [[noreturn]] void CannotShow(const std::wstring& what) {
@@ -125,19 +152,22 @@ LPITEMIDLIST RootItem(const TreeRoot& root) {
 }  // namespace
 
 Win32FolderTree::Win32FolderTree(Win32Form& form, const FolderTreeSpec& spec)
-    : FormControl(form, CreateTreeWindow(form, spec), false) {
-  TreeView_SetIndent(Handle(), kIndent);
-}
+    : FormControl(form), bounds_(spec.bounds) {}
 
 Win32FolderTree::~Win32FolderTree() {
   DestroyControlWindow();
   Clear();
 }
 
+bool Win32FolderTree::MakeWindow() {
+  if (Handle()) return true;
+  if (!form()) return false;  // the form has gone, and its windows with it
+  Attach(CreateTreeWindow(*form(), Id(), bounds_));
+  TreeView_SetIndent(Handle(), kIndent);
+  return true;
+}
+
 void Win32FolderTree::UseSystemImages() {
-  // Asked for only when the tree first gets nodes, which is when the dialog first opens: the
-  // shell's first answer takes longer under Wine than all the rest of the player's start-up,
-  // and a child is waiting for song 1 to be announced.
   if (images_asked_) return;
   images_asked_ = true;
   // Without the system's image list the folders show without icons.
@@ -153,8 +183,16 @@ void Win32FolderTree::Clear() {
   nodes_.clear();
 }
 
+void Win32FolderTree::FormShowing() {
+  try {
+    MakeWindow();
+  } catch (const Exception&) {
+    // The form shows without it; giving the tree a root reports why.
+  }
+}
+
 void Win32FolderTree::ShowRoot(const TreeRoot& root) {
-  if (!Handle()) return;
+  if (!MakeWindow()) return;
   UseSystemImages();
   LPITEMIDLIST item = RootItem(root);  // the tree stays as it was when this raises
   Clear();
