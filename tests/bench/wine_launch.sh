@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Under Wine, the time from starting a program to its first words: for the player, from the
+# moment just before its process is started to song 1's announcement reaching the speech
+# control; beside it, in the same session, for tests/wine/bare_talker (one window that creates
+# the same speech control the same way and speaks once), the least a talking window takes here.
+# Both are timed by the speech stand-in's own log: it stamps each call with the Unix clock in
+# microseconds, which Wine reads from the same host clock as $EPOCHREALTIME.
+#
+# Three programs take turns, one launch each per round, after one unmeasured round: the player
+# on a music folder of 51 songs, the bare talking window, and the player on a music folder of
+# 100,000 entries. Prints every launch, then each one's median and floor (its fastest launch)
+# side by side, the ratio player / bare talking window (target at most 1.3) and the ratio of
+# the large folder to the small one.
+#
+# Usage: tests/bench/wine_launch.sh       (build the win64 preset first; ROUNDS=10 by default)
+# It runs its own Wine session in a test prefix of its own (made on the first run, reused after).
+# The virtual desktop is kept up between launches (tests/wine/desktop_keeper), as a desktop is
+# on Windows, so no launch pays for starting one.
+REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export OTOPICCO_WINE_PREFIX=${OTOPICCO_WINE_PREFIX:-$REPO/build/win64/tests/bench/launch-prefix}
+source "$REPO/scripts/wine-session.sh"
+
+EXE=${OTOPICCO_EXE:-$REPO/build/win64/otopicco.exe}
+TOOLS=$REPO/build/win64/tests/wine
+BARE=$TOOLS/bare_talker/bare_talker.exe
+KEEPER=$TOOLS/desktop_keeper/desktop_keeper.exe
+ROUNDS=${ROUNDS:-10}
+LARGE=100000
+TAB=$'\t'
+
+die() { echo "wine_launch: $*" >&2; exit 1; }
+
+for file in "$EXE" "$BARE" "$KEEPER"; do
+  [[ -f $file ]] || die "no $file (scripts/build.sh win64)"
+done
+((ROUNDS >= 1)) || die "ROUNDS must be at least 1"
+
+ws_start
+if [[ ! -f $WS_PREFIX/$WS_TEST_MARK || ! -f $WS_PREFIX/system.reg ]]; then
+  ws_prefix_create --for-tests || die "cannot make the Wine prefix"
+fi
+ws_speech_register || die "cannot register the speech double"
+
+# Working folders: the help file and a music folder of 51 songs, or of 100,000 entries (the
+# player lists only until it has 51 songs; Wine's directory read sees them all). A song's
+# content is never read at start-up, so the large folder's entries are empty files.
+make_folder() {
+  local dir=$1 entries=$2
+  mkdir -p "$dir/music" || return 1
+  printf 'help\r\n' >"$dir/ReadMe_sapi.txt"
+  sox -n -r 22050 -c 1 "$dir/tone.wav" synth 0.4 sine 440 >>"$WS_DIR/sox.log" 2>&1 &&
+    lame --quiet "$dir/tone.wav" "$dir/tone.mp3" >>"$WS_DIR/sox.log" 2>&1 || return 1
+  python3 - "$dir/music" "$entries" "$dir/tone.mp3" <<'EOF'
+import os, shutil, sys
+folder, entries, tone = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+for i in range(entries):
+    name = os.path.join(folder, "song %06d.mp3" % (i + 1))
+    if i < 51:
+        shutil.copyfile(tone, name)
+    else:
+        open(name, "wb").close()
+EOF
+}
+SMALL_DIR=$WS_DIR/small
+LARGE_DIR=$WS_DIR/large
+make_folder "$SMALL_DIR" 51 || die "cannot make the 51-song folder"
+make_folder "$LARGE_DIR" "$LARGE" || die "cannot make the $LARGE-entry folder"
+
+(cd "$WS_DIR" && exec wine "$KEEPER") >>"$WS_DIR/keeper.log" 2>&1 &
+KEEPER_PID=$!
+keeper_up() { ws_probe windows | grep -q "${TAB}exe=desktop_keeper.exe\$"; }
+ws_wait 30 "the desktop keeper" keeper_up || die "the desktop keeper did not start"
+
+LOG=
+first_speak() { [[ -f $LOG ]] && grep -m 1 "${TAB}speak${TAB}" "$LOG" | cut -f1; }
+
+# The program's window, to close it: visible, not a message box.
+main_window() {
+  ws_probe windows | grep "${TAB}exe=$1\$" | grep "${TAB}visible=1${TAB}" |
+    grep -v "${TAB}class=#32770${TAB}" | head -n 1
+}
+
+# launch NAME EXE DIR: one launch; prints its launch-to-announcement time in ms.
+launch() {
+  local name=$1 exe=$2 dir=$3 t0 spoken line
+  LOG=$WS_DIR/speech-$name.log
+  rm -f "$LOG"
+  OTOPICCO_SPEECH_LOG=$(ws_winpath "$LOG") || return 1
+  export OTOPICCO_SPEECH_LOG
+  WS_PROGRAM_RC=
+  t0=${EPOCHREALTIME/./}
+  (cd "$dir" && exec wine "$exe") >>"$WS_DIR/program.log" 2>&1 &
+  WS_PROGRAM_PID=$!
+  # Polling only finds the line; the time is the one the stand-in wrote into it.
+  local deadline=$((SECONDS + 30))
+  until spoken=$(first_speak) && [[ -n $spoken ]]; do
+    ((SECONDS < deadline)) || { echo "$name: no announcement (see $LOG)" >&2; return 1; }
+    sleep 0.01
+  done
+  line=$(main_window "$(basename "$exe")")
+  [[ -n $line ]] || { echo "$name: no window to close" >&2; return 1; }
+  ws_wait 10 "the close request" ws_probe close "$(ws_field hwnd "$line")" >/dev/null ||
+    { echo "$name: cannot close its window" >&2; return 1; }
+  ws_program_wait_exit 20 || { echo "$name: did not end" >&2; return 1; }
+  awk -v a="$t0" -v b="$spoken" 'BEGIN { printf "%.1f\n", (b - a) / 1000 }'
+}
+
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+floor() { printf '%s\n' "$@" | sort -g | head -n 1; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+PLAYER=()
+BARE_MS=()
+PLAYER_LARGE=()
+for ((round = 0; round <= ROUNDS; round++)); do
+  p=$(launch player "$EXE" "$SMALL_DIR") || die "player launch failed"
+  b=$(launch bare "$BARE" "$SMALL_DIR") || die "bare talking window launch failed"
+  l=$(launch large "$EXE" "$LARGE_DIR") || die "player launch on the large folder failed"
+  if ((round == 0)); then
+    echo "warm-up: player $p ms, bare $b ms, player on $LARGE entries $l ms (not counted)"
+    continue
+  fi
+  PLAYER+=("$p")
+  BARE_MS+=("$b")
+  PLAYER_LARGE+=("$l")
+  printf 'round %2d: player %7.1f ms   bare %7.1f ms   player on %d entries %7.1f ms\n' \
+    "$round" "$p" "$b" "$LARGE" "$l"
+done
+
+mp=$(median "${PLAYER[@]}") fp=$(floor "${PLAYER[@]}")
+mb=$(median "${BARE_MS[@]}") fb=$(floor "${BARE_MS[@]}")
+ml=$(median "${PLAYER_LARGE[@]}") fl=$(floor "${PLAYER_LARGE[@]}")
+echo
+echo "launch to first announcement under Wine, $ROUNDS launches each (load: $(cut -d' ' -f1-3 /proc/loadavg))"
+printf '%-34s %10s %10s\n' "" "median" "floor"
+printf '%-34s %7.1f ms %7.1f ms\n' "player, 51 songs" "$mp" "$fp"
+printf '%-34s %7.1f ms %7.1f ms\n' "bare talking window" "$mb" "$fb"
+printf '%-34s %10s %10s\n' "ratio player / bare" "$(ratio "$mp" "$mb")" "$(ratio "$fp" "$fb")"
+printf '%-34s %7.1f ms %7.1f ms\n' "player, $LARGE entries" "$ml" "$fl"
+printf '%-34s %10s %10s\n' "ratio $LARGE entries / 51 songs" "$(ratio "$ml" "$mp")" "$(ratio "$fl" "$fp")"
+r=$(ratio "$mp" "$mb")
+if awk -v r="$r" 'BEGIN { exit !(r <= 1.3) }'; then
+  echo "player / bare talking window: $r, within the target of 1.3"
+else
+  echo "player / bare talking window: $r, OVER the target of 1.3"
+fi
+kill "$KEEPER_PID" 2>/dev/null
