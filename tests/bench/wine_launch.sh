@@ -44,23 +44,19 @@ ws_speech_register || die "cannot register the speech double"
 
 # Working folders: the help file and a music folder of 51 songs, or of 100,000 entries (the
 # player lists only until it has 51 songs; Wine's directory read sees them all). A song's
-# content is never read at start-up, so the large folder's entries are empty files.
+# content is never read at start-up, so past the first 51 songs the entries are empty files.
 make_folder() {
   local dir=$1 entries=$2
   mkdir -p "$dir/music" || return 1
   printf 'help\r\n' >"$dir/ReadMe_sapi.txt"
   sox -n -r 22050 -c 1 "$dir/tone.wav" synth 0.4 sine 440 >>"$WS_DIR/sox.log" 2>&1 &&
     lame --quiet "$dir/tone.wav" "$dir/tone.mp3" >>"$WS_DIR/sox.log" 2>&1 || return 1
-  python3 - "$dir/music" "$entries" "$dir/tone.mp3" <<'EOF'
-import os, shutil, sys
-folder, entries, tone = sys.argv[1], int(sys.argv[2]), sys.argv[3]
-for i in range(entries):
-    name = os.path.join(folder, "song %06d.mp3" % (i + 1))
-    if i < 51:
-        shutil.copyfile(tone, name)
-    else:
-        open(name, "wb").close()
-EOF
+  local i
+  for ((i = 1; i <= entries && i <= 51; i++)); do
+    cp "$dir/tone.mp3" "$(printf '%s/music/song %06d.mp3' "$dir" "$i")" || return 1
+  done
+  ((entries > 51)) || return 0
+  seq -f "$dir/music/song %06g.mp3" 52 "$entries" | xargs -d '\n' touch
 }
 SMALL_DIR=$WS_DIR/small
 LARGE_DIR=$WS_DIR/large
