@@ -3,15 +3,17 @@
 //
 // Nothing of the tree exists before it is needed, when it gets its first root or its form is
 // first shown: not its window, not the common controls library that makes it (comctl32, loaded
-// then rather than with the program), not the shell's image list. Under Wine, loading the
-// library and asking the shell for its image list took several times as long as all the rest of
-// the player's start-up, while a child waits for song 1 to be announced.
+// then rather than with the program), not the shell itself (shell32), not the shell's image
+// list. Under Wine, loading the libraries and asking the shell for its image list took several
+// times as long as all the rest of the player's start-up, while a child waits for song 1 to be
+// announced.
 #include "platform/win32/folder_tree.h"
 
 #include <shellapi.h>
 
 #include "platform/exception.h"
 #include "platform/win32/form.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_system.h"
 
@@ -55,6 +57,9 @@ HWND CreateTreeWindow(Win32Form& form, int id, const Bounds& bounds) {
   return window;
 }
 
+// The shell's functions; the tree has nodes to work on only once ShowRoot has found them.
+const ShellLibrary& Sh() { return *Shell(); }
+
 [[noreturn]] void CannotShow(const std::wstring& what) {
   throw Exception(WideToSjis(L"フォルダ " + what + L" を表示できません"));
 }
@@ -87,7 +92,7 @@ std::wstring TakeString(STRRET& value, LPCITEMIDLIST item) {
 std::wstring NameOf(LPCITEMIDLIST absolute, SHGDNF flags) {
   ComPtr<IShellFolder> parent;
   LPCITEMIDLIST child = nullptr;
-  if (FAILED(SHBindToParent(absolute, IID_IShellFolder, parent.PutVoid(), &child)))
+  if (FAILED(Sh().BindToParent(absolute, IID_IShellFolder, parent.PutVoid(), &child)))
     return std::wstring();
   STRRET value{};
   if (FAILED(parent->GetDisplayNameOf(child, flags, &value))) return std::wstring();
@@ -98,13 +103,13 @@ int IconOf(LPCITEMIDLIST absolute, bool open) {
   SHFILEINFOW info{};
   const UINT flags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | (open ? SHGFI_OPENICON : 0);
   // Without an icon of its own a folder shows the image list's first one.
-  if (!SHGetFileInfoW(reinterpret_cast<LPCWSTR>(absolute), 0, &info, sizeof info, flags)) return 0;
+  if (!Sh().GetFileInfo(reinterpret_cast<LPCWSTR>(absolute), 0, &info, sizeof info, flags)) return 0;
   return info.iIcon;
 }
 
 HIMAGELIST SystemImageList() {
   SHFILEINFOW info{};
-  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(
+  return reinterpret_cast<HIMAGELIST>(Sh().GetFileInfo(
       L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
 }
 
@@ -113,7 +118,7 @@ HIMAGELIST SystemImageList() {
 ComPtr<IShellFolder> BindFolder(LPCITEMIDLIST absolute) {
   ComPtr<IShellFolder> desktop;
   ComPtr<IShellFolder> folder;
-  if (FAILED(SHGetDesktopFolder(desktop.Put())) || !desktop) return folder;
+  if (FAILED(Sh().GetDesktopFolder(desktop.Put())) || !desktop) return folder;
   if (!absolute || absolute->mkid.cb == 0) return desktop;
   if (FAILED(desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid())))
     folder.Reset();
@@ -136,13 +141,13 @@ LPITEMIDLIST FirstSubfolder(IShellFolder& folder, HWND owner) {
 LPITEMIDLIST RootItem(const TreeRoot& root) {
   LPITEMIDLIST item = nullptr;
   if (root.IsTop()) {
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item)) || !item)
+    if (FAILED(Sh().GetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item)) || !item)
       CannotShow(L"(デスクトップ)");
     return item;
   }
   std::wstring path = WidePath(*root.folder);
   ComPtr<IShellFolder> desktop;
-  if (FAILED(SHGetDesktopFolder(desktop.Put())) || !desktop) CannotShow(path);
+  if (FAILED(Sh().GetDesktopFolder(desktop.Put())) || !desktop) CannotShow(path);
   ULONG eaten = 0;
   if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &path[0], &eaten, &item, nullptr)) || !item)
     CannotShow(path);
@@ -193,6 +198,7 @@ void Win32FolderTree::FormShowing() {
 
 void Win32FolderTree::ShowRoot(const TreeRoot& root) {
   if (!MakeWindow()) return;
+  if (!Shell()) throw Exception(WideToSjis(L"シェル (shell32.dll) を読み込めません"));
   UseSystemImages();
   LPITEMIDLIST item = RootItem(root);  // the tree stays as it was when this raises
   Clear();
@@ -238,7 +244,7 @@ void Win32FolderTree::FillChildren(HTREEITEM item) {
     std::wstring label;
     if (SUCCEEDED(folder->GetDisplayNameOf(child, SHGDN_INFOLDER, &value)))
       label = TakeString(value, child);
-    LPITEMIDLIST absolute = ILCombine(node->absolute, child);
+    LPITEMIDLIST absolute = Sh().Combine(node->absolute, child);
     CoTaskMemFree(child);
     if (!absolute) continue;  // out of memory for this one: the others still show
     if (!Insert(item, absolute, label)) break;
