@@ -31,7 +31,7 @@ void TFolder::FormCreate() { SetRoot(platform::TreeRoot::Folder(services_.files.
 
 void TFolder::SetRoot(const platform::TreeRoot& root) {
   if (SameRoot(root, root_)) return;
-  ShellTreeView1->ShowRoot(root);
+  if (tree_filled_) ShellTreeView1->ShowRoot(root);
   root_ = root;
 }
 
@@ -52,4 +52,12 @@ void TFolder::Button2Click() {
 // Cancel ends the showing the way OK does; nothing reads the result.
 void TFolder::Button3Click() { window_->SetModalResult(platform::ModalResult::Ok); }
 
-platform::ModalResult TFolder::ShowModal() { return window_->ShowModal(); }
+platform::ModalResult TFolder::ShowModal() {
+  if (!tree_filled_) {
+    // Raises, leaving the dialog closed, when the tree cannot show its root; the next opening
+    // tries again.
+    ShellTreeView1->ShowRoot(root_);
+    tree_filled_ = true;
+  }
+  return window_->ShowModal();
+}

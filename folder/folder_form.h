@@ -16,7 +16,7 @@ class TFolder : private platform::FormEvents {
   TFolder(const TFolder&) = delete;
   TFolder& operator=(const TFolder&) = delete;
 
-  // The tree starts at the program's own folder.
+  // The tree starts at the program's own folder, shown from the first opening on.
   void FormCreate();
   void Button1Click();  // "デスクットプ"
   void Button2Click();  // "ＯＫ"
@@ -26,7 +26,8 @@ class TFolder : private platform::FormEvents {
   // changes nothing: the expanded folders and the selection stay.
   void SetRoot(const platform::TreeRoot& root);
 
-  // Shows the dialog modally; returns once it has closed.
+  // Shows the dialog modally; returns once it has closed. The first opening fills the tree
+  // from its root.
   platform::ModalResult ShowModal();
 
  private:
@@ -34,6 +35,9 @@ class TFolder : private platform::FormEvents {
   TakeSongs take_songs_;
   // As stored: the top of the namespace, until FormCreate sets the program's folder.
   platform::TreeRoot root_ = platform::TreeRoot::Top();
+  // Nobody sees the tree before the dialog first opens, and listing the shell's folders with
+  // their icons would hold up the first announcement at start-up: the tree gets its root then.
+  bool tree_filled_ = false;
   std::unique_ptr<platform::Form> window_;
   std::unique_ptr<platform::FolderTree> ShellTreeView1;
   std::unique_ptr<platform::PushButton> Button1;

@@ -16,7 +16,8 @@ THelpF::THelpF(const platform::Services& services) : services_(services) {
   platform::PushButtonSpec close = help::Button1Spec();
   close.on_click = [this](platform::PushButton&) { Button1Click(); };
   Button1 = window_->AddPushButton(close);
-  Memo1 = window_->AddMemo(help::Memo1Spec(help::BuiltInHelpText()));
+  Memo1 = window_->AddMemo(help::Memo1Spec({}));
+  text_ = help::BuiltInHelpText();
 }
 
 void THelpF::FormCreate() {
@@ -25,9 +26,16 @@ void THelpF::FormCreate() {
     throw platform::EFOpenError(std::string(texts::kCannotOpenHead) + kHelpFile +
                                 texts::kCannotOpenTail);
   }
-  Memo1->SetLines(help::SplitLines(*text));
+  text_ = help::SplitLines(*text);
 }
 
 void THelpF::Button1Click() { window_->Hide(); }
 
-void THelpF::Show() { window_->Show(); }
+void THelpF::Show() {
+  if (!memo_filled_) {
+    Memo1->SetLines(text_);
+    memo_filled_ = true;
+    text_ = {};  // the text box keeps it from now on
+  }
+  window_->Show();
+}

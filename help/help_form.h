@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/services.h"
 
@@ -25,4 +27,8 @@ class THelpF : private platform::FormEvents {
   std::unique_ptr<platform::Form> window_;
   std::unique_ptr<platform::PushButton> Button1;
   std::unique_ptr<platform::Memo> Memo1;
+  // The text Memo1 shows from the first showing on. Laying out a long text in the text box
+  // takes a while, and at start-up a child is waiting for song 1 to be announced.
+  std::vector<std::string> text_;
+  bool memo_filled_ = false;
 };

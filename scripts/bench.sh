@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The benchmarks: the program's own focus path (Google Benchmark, native build), then under Wine
-# the delay from a key to the announcement and from Enter to the first sound of a song, beside a
-# minimal MCI program; on Linux the delay from a key to the first sound of the announcement, with
-# each voice. Each prints its own figures.
+# the delay from a key to the announcement, from Enter to the first sound of a song beside a
+# minimal MCI program, and from starting the program to its first announcement beside a bare
+# talking window; on Linux the delay from a key to the first sound of the announcement, with each
+# voice. Each prints its own figures.
 #
-# Usage: scripts/bench.sh [native|focus|play|speech]...   (default: all four)
+# Usage: scripts/bench.sh [native|focus|play|speech|launch]...   (default: all five)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 parts=("$@")
-[[ ${#parts[@]} -gt 0 ]] || parts=(native focus play speech)
+[[ ${#parts[@]} -gt 0 ]] || parts=(native focus play speech launch)
 
 scripts/install-deps.sh
 # The Wine benchmarks drive the player with the end-to-end suite's Python harness (numpy): the
@@ -38,8 +39,13 @@ for part in "${parts[@]}"; do
       echo "== on Linux: key to the first audible sample of the announcement"
       tests/bench/speech_latency.sh build/linux/tests/bench/otopicco_speech_latency
       ;;
+    launch)
+      scripts/build.sh win64
+      echo "== under Wine: start to the first announcement, player beside a bare talking window"
+      bash tests/bench/wine_launch.sh
+      ;;
     *)
-      echo "unknown benchmark: $part (native, focus, play or speech)" >&2
+      echo "unknown benchmark: $part (native, focus, play, speech or launch)" >&2
       exit 2
       ;;
   esac

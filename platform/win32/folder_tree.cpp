@@ -1,11 +1,19 @@
 // The folder tree over the shell namespace. Each node keeps the absolute item id of its
 // folder; its subfolders are listed (folders only, no hidden ones) when it is first expanded.
+//
+// Nothing of the tree exists before it is needed, when it gets its first root or its form is
+// first shown: not its window, not the common controls library that makes it (comctl32, loaded
+// then rather than with the program), not the shell itself (shell32), not the shell's image
+// list. Under Wine, loading the libraries and asking the shell for its image list took several
+// times as long as all the rest of the player's start-up, while a child waits for song 1 to be
+// announced.
 #include "platform/win32/folder_tree.h"
 
 #include <shellapi.h>
 
 #include "platform/exception.h"
 #include "platform/win32/form.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_system.h"
 
@@ -20,13 +28,37 @@ namespace {
 
 constexpr int kIndent = 19;
 
-HWND CreateTreeWindow(Win32Form& form, const FolderTreeSpec& spec) {
+// Loads comctl32 and registers its tree view class, once for the process; false when the
+// library is missing. It stays loaded: every tree window needs it.
+bool RegisterTreeViewClass() {
+  static const bool registered = [] {
+    HMODULE library = LoadLibraryW(L"comctl32.dll");
+    if (!library) return false;
+    using Initialize = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    // Through void (*)(), the one function type every other may be cast from without a warning.
+    const auto initialize = reinterpret_cast<Initialize>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "InitCommonControlsEx")));
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TREEVIEW_CLASSES};
+    return initialize && initialize(&classes);
+  }();
+  return registered;
+}
+
+HWND CreateTreeWindow(Win32Form& form, int id, const Bounds& bounds) {
+  // Without the class, CreateControlWindow reports that the tree cannot be made.
+  RegisterTreeViewClass();
   // No TVS_LINESATROOT / root buttons: the root node shows without a line or button.
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
                       TVS_SHOWSELALWAYS;
-  return CreateControlWindow(form, WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", style, spec.bounds,
-                             L"フォルダの一覧");
+  HWND window = CreateControlWindow(form, id, WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", style, bounds,
+                                    L"フォルダの一覧");
+  // First among the form's child windows, as it is first in tab order.
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return window;
 }
+
+// The shell's functions; the tree has nodes to work on only once ShowRoot has found them.
+const ShellLibrary& Sh() { return *Shell(); }
 
 [[noreturn]] void CannotShow(const std::wstring& what) {
   throw Exception(WideToSjis(L"フォルダ " + what + L" を表示できません"));
@@ -60,7 +92,7 @@ std::wstring TakeString(STRRET& value, LPCITEMIDLIST item) {
 std::wstring NameOf(LPCITEMIDLIST absolute, SHGDNF flags) {
   ComPtr<IShellFolder> parent;
   LPCITEMIDLIST child = nullptr;
-  if (FAILED(SHBindToParent(absolute, IID_IShellFolder, parent.PutVoid(), &child)))
+  if (FAILED(Sh().BindToParent(absolute, IID_IShellFolder, parent.PutVoid(), &child)))
     return std::wstring();
   STRRET value{};
   if (FAILED(parent->GetDisplayNameOf(child, flags, &value))) return std::wstring();
@@ -71,13 +103,13 @@ int IconOf(LPCITEMIDLIST absolute, bool open) {
   SHFILEINFOW info{};
   const UINT flags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | (open ? SHGFI_OPENICON : 0);
   // Without an icon of its own a folder shows the image list's first one.
-  if (!SHGetFileInfoW(reinterpret_cast<LPCWSTR>(absolute), 0, &info, sizeof info, flags)) return 0;
+  if (!Sh().GetFileInfo(reinterpret_cast<LPCWSTR>(absolute), 0, &info, sizeof info, flags)) return 0;
   return info.iIcon;
 }
 
 HIMAGELIST SystemImageList() {
   SHFILEINFOW info{};
-  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(
+  return reinterpret_cast<HIMAGELIST>(Sh().GetFileInfo(
       L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
 }
 
@@ -86,7 +118,7 @@ HIMAGELIST SystemImageList() {
 ComPtr<IShellFolder> BindFolder(LPCITEMIDLIST absolute) {
   ComPtr<IShellFolder> desktop;
   ComPtr<IShellFolder> folder;
-  if (FAILED(SHGetDesktopFolder(desktop.Put())) || !desktop) return folder;
+  if (FAILED(Sh().GetDesktopFolder(desktop.Put())) || !desktop) return folder;
   if (!absolute || absolute->mkid.cb == 0) return desktop;
   if (FAILED(desktop->BindToObject(absolute, nullptr, IID_IShellFolder, folder.PutVoid())))
     folder.Reset();
@@ -109,13 +141,13 @@ LPITEMIDLIST FirstSubfolder(IShellFolder& folder, HWND owner) {
 LPITEMIDLIST RootItem(const TreeRoot& root) {
   LPITEMIDLIST item = nullptr;
   if (root.IsTop()) {
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item)) || !item)
+    if (FAILED(Sh().GetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, &item)) || !item)
       CannotShow(L"(デスクトップ)");
     return item;
   }
   std::wstring path = WidePath(*root.folder);
   ComPtr<IShellFolder> desktop;
-  if (FAILED(SHGetDesktopFolder(desktop.Put())) || !desktop) CannotShow(path);
+  if (FAILED(Sh().GetDesktopFolder(desktop.Put())) || !desktop) CannotShow(path);
   ULONG eaten = 0;
   if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &path[0], &eaten, &item, nullptr)) || !item)
     CannotShow(path);
@@ -125,15 +157,26 @@ LPITEMIDLIST RootItem(const TreeRoot& root) {
 }  // namespace
 
 Win32FolderTree::Win32FolderTree(Win32Form& form, const FolderTreeSpec& spec)
-    : FormControl(form, CreateTreeWindow(form, spec), false) {
-  // Without the system's image list the folders show without icons.
-  if (HIMAGELIST images = SystemImageList()) TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
-  TreeView_SetIndent(Handle(), kIndent);
-}
+    : FormControl(form), bounds_(spec.bounds) {}
 
 Win32FolderTree::~Win32FolderTree() {
   DestroyControlWindow();
   Clear();
+}
+
+bool Win32FolderTree::MakeWindow() {
+  if (Handle()) return true;
+  if (!form()) return false;  // the form has gone, and its windows with it
+  Attach(CreateTreeWindow(*form(), Id(), bounds_));
+  TreeView_SetIndent(Handle(), kIndent);
+  return true;
+}
+
+void Win32FolderTree::UseSystemImages() {
+  if (images_asked_) return;
+  images_asked_ = true;
+  // Without the system's image list the folders show without icons.
+  if (HIMAGELIST images = SystemImageList()) TreeView_SetImageList(Handle(), images, TVSIL_NORMAL);
 }
 
 void Win32FolderTree::Clear() {
@@ -145,8 +188,18 @@ void Win32FolderTree::Clear() {
   nodes_.clear();
 }
 
+void Win32FolderTree::FormShowing() {
+  try {
+    MakeWindow();
+  } catch (const Exception&) {
+    // The form shows without it; giving the tree a root reports why.
+  }
+}
+
 void Win32FolderTree::ShowRoot(const TreeRoot& root) {
-  if (!Handle()) return;
+  if (!MakeWindow()) return;
+  if (!Shell()) throw Exception(WideToSjis(L"シェル (shell32.dll) を読み込めません"));
+  UseSystemImages();
   LPITEMIDLIST item = RootItem(root);  // the tree stays as it was when this raises
   Clear();
   const std::wstring label = NameOf(item, SHGDN_NORMAL);
@@ -191,7 +244,7 @@ void Win32FolderTree::FillChildren(HTREEITEM item) {
     std::wstring label;
     if (SUCCEEDED(folder->GetDisplayNameOf(child, SHGDN_INFOLDER, &value)))
       label = TakeString(value, child);
-    LPITEMIDLIST absolute = ILCombine(node->absolute, child);
+    LPITEMIDLIST absolute = Sh().Combine(node->absolute, child);
     CoTaskMemFree(child);
     if (!absolute) continue;  // out of memory for this one: the others still show
     if (!Insert(item, absolute, label)) break;

@@ -1,5 +1,6 @@
 // The folder tree of the shell namespace in a SysTreeView32: folders only, no hidden ones, the
-// system's icons, filled lazily as nodes are expanded.
+// system's icons, filled lazily as nodes are expanded. Its window is made when it is first
+// needed.
 #pragma once
 
 #include <windows.h>
@@ -20,15 +21,20 @@ class Win32FolderTree : public FolderTree, public FormControl {
   Win32FolderTree(Win32Form& form, const FolderTreeSpec& spec);
   ~Win32FolderTree() override;
 
-  // Raises platform::Exception, leaving the tree as it was, when the shell knows no such folder.
+  // Raises platform::Exception, leaving the tree as it was, when the shell knows no such folder
+  // or the tree's window cannot be made.
   void ShowRoot(const TreeRoot& root) override;
   std::optional<PathName> SelectedPath() const override;
 
   app::ControlKind Kind() const override { return app::ControlKind::FolderTree; }
   LRESULT Notify(NMHDR& header) override;
+  void FormShowing() override;
 
  private:
   struct Node;
+  // Makes the tree's window if it has none yet; false once its form has gone.
+  bool MakeWindow();
+  void UseSystemImages();
   HTREEITEM Insert(HTREEITEM parent, LPITEMIDLIST absolute, const std::wstring& label);
   void FillChildren(HTREEITEM item);
   void ShowsChildren(HTREEITEM item, bool has_children);
@@ -36,7 +42,9 @@ class Win32FolderTree : public FolderTree, public FormControl {
   void SelectUnderCursor();
   Node* NodeOf(HTREEITEM item) const;
 
+  Bounds bounds_;
   std::vector<Node*> nodes_;  // owned, one per tree item; freed when the tree is emptied
+  bool images_asked_ = false;
 };
 
 }  // namespace platform::win32

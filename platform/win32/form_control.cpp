@@ -14,15 +14,26 @@ constexpr wchar_t kControlProperty[] = L"OtopiccoFormControl";
 
 FormControl::FormControl(Win32Form& form, HWND window, bool hand_cursor)
     : form_(&form),
-      window_(window),
+      window_(nullptr),
       id_(window ? GetDlgCtrlID(window) : 0),
       original_(nullptr),
       hand_cursor_(hand_cursor) {
-  if (!window_) return;
+  if (!window) return;
+  form_->AddControl(*this);
+  Attach(window);
+}
+
+FormControl::FormControl(Win32Form& form)
+    : form_(&form), window_(nullptr), id_(form.NextControlId()), original_(nullptr),
+      hand_cursor_(false) {
+  form_->AddControl(*this);
+}
+
+void FormControl::Attach(HWND window) {
+  window_ = window;
   SetPropW(window_, kControlProperty, this);
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
-  form_->AddControl(*this);
 }
 
 FormControl::~FormControl() { DestroyControlWindow(); }
@@ -80,9 +91,16 @@ LRESULT CALLBACK FormControl::SubclassProc(HWND window, UINT message, WPARAM w, 
 HWND CreateControlWindow(Win32Form& form, DWORD extended_style, const wchar_t* window_class,
                          const std::wstring& text, DWORD style, const Bounds& bounds,
                          const wchar_t* what) {
+  return CreateControlWindow(form, form.NextControlId(), extended_style, window_class, text, style,
+                             bounds, what);
+}
+
+HWND CreateControlWindow(Win32Form& form, int id, DWORD extended_style, const wchar_t* window_class,
+                         const std::wstring& text, DWORD style, const Bounds& bounds,
+                         const wchar_t* what) {
   HWND window = CreateWindowExW(
       extended_style, window_class, text.c_str(), style, bounds.left, bounds.top, bounds.width,
-      bounds.height, form.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.NextControlId())),
+      bounds.height, form.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       form.System().Instance(), nullptr);
   if (!window) {
     const DWORD error = GetLastError();

@@ -35,6 +35,8 @@ class FormControl {
   virtual LRESULT Notify(NMHDR& /*header*/) { return 0; }
   // Background for WM_CTLCOLOR*; nothing for the system's default.
   virtual HBRUSH Colour(HDC /*dc*/) { return nullptr; }
+  // The form is about to be shown: a control whose window comes later makes it now.
+  virtual void FormShowing() {}
 
   // The form is being destroyed and takes the window with it.
   void Detach();
@@ -42,6 +44,10 @@ class FormControl {
  protected:
   // Takes a window made with the id the form gave (Win32Form::NextControlId).
   FormControl(Win32Form& form, HWND window, bool hand_cursor);
+  // A control whose window comes later, made with Id() and handed to Attach. It has its place
+  // in tab order from now on; until then it cannot take the focus.
+  explicit FormControl(Win32Form& form);
+  void Attach(HWND window);
   Win32Form* form() const { return form_; }
   // Destroys the window while the form still exists.
   void DestroyControlWindow();
@@ -59,6 +65,10 @@ class FormControl {
 // A child window of the form with a fresh control id. Raises platform::Exception naming the
 // control (`what`, e.g. L"ボタン") when the system cannot make it.
 HWND CreateControlWindow(Win32Form& form, DWORD extended_style, const wchar_t* window_class,
+                         const std::wstring& text, DWORD style, const Bounds& bounds,
+                         const wchar_t* what);
+// The same with the control id given.
+HWND CreateControlWindow(Win32Form& form, int id, DWORD extended_style, const wchar_t* window_class,
                          const std::wstring& text, DWORD style, const Bounds& bounds,
                          const wchar_t* what);
 

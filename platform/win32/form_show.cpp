@@ -1,6 +1,7 @@
 // Showing, hiding and closing a form, and its modal showing.
 #include "platform/win32/form.h"
 
+#include "platform/win32/form_control.h"
 #include "platform/win32/window_system.h"
 
 namespace platform::win32 {
@@ -16,6 +17,7 @@ void Win32Form::Show() {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   shown_before_ = true;
+  for (FormControl* control : controls_) control->FormShowing();
   ShowWindow(window_, SW_SHOW);
   if (GetActiveWindow() != window_ && IsWindowEnabled(window_)) SetActiveWindow(window_);
   UpdateWindow(window_);

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include "platform/exception.h"
+#include "platform/win32/mci_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -23,9 +24,18 @@ HWND CreateNotifyWindow(WNDPROC procedure) {
                          nullptr);
 }
 
+// Every MCI command goes through here; without winmm the device cannot be opened at all.
+MCIERROR Send(MCIDEVICEID device, UINT message, DWORD_PTR flags, void* parameters) {
+  const MciLibrary* mci = Mci();
+  if (!mci) return MCIERR_CANNOT_LOAD_DRIVER;
+  return mci->SendCommand(device, message, flags, reinterpret_cast<DWORD_PTR>(parameters));
+}
+
 std::string ErrorText(DWORD error) {
+  const MciLibrary* mci = Mci();
+  if (!mci) return WideToSjis(L"winmm.dll を読み込めません");
   wchar_t text[4096] = L"";
-  if (mciGetErrorStringW(error, text, 4096) && text[0] != L'\0') return WideToSjis(text);
+  if (mci->GetErrorString(error, text, 4096) && text[0] != L'\0') return WideToSjis(text);
   return WideToSjis(L"原因不明のエラー");
 }
 
@@ -61,8 +71,7 @@ void MciMediaDevice::Open(const PathName& path) {
   const std::wstring element = WidePath(path);
   MCI_OPEN_PARMSW parameters{};
   parameters.lpstrElementName = element.c_str();
-  const DWORD error = mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT,
-                                      reinterpret_cast<DWORD_PTR>(&parameters));
+  const DWORD error = Send(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, &parameters);
   if (error != 0) throw EMCIDeviceError(ErrorText(error));
   device_ = parameters.wDeviceID;
   has_resume_point_ = false;
@@ -93,13 +102,13 @@ void MciMediaDevice::Play() {
   has_resume_point_ = false;
   ended_ = false;
   // A device that refuses to play after a successful open is not reported: nothing plays.
-  mciSendCommandW(device_, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&play));
+  Send(device_, MCI_PLAY, flags, &play);
 }
 
 void MciMediaDevice::SeekToStart() {
   MCI_SEEK_PARMS seek{};
   // When the seek fails the play that follows starts where the device is.
-  mciSendCommandW(device_, MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek));
+  Send(device_, MCI_SEEK, MCI_WAIT | MCI_SEEK_TO_START, &seek);
 }
 
 void MciMediaDevice::Stop() {
@@ -115,7 +124,7 @@ void MciMediaDevice::Stop() {
   ended_ = false;
   MCI_GENERIC_PARMS stop{};
   // A device error of the stop is not reported.
-  mciSendCommandW(device_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&stop));
+  Send(device_, MCI_STOP, MCI_WAIT, &stop);
 }
 
 bool MciMediaDevice::IsPlaying() {
@@ -129,7 +138,7 @@ void MciMediaDevice::Close() {
   if (device_ == 0) return;
   MCI_GENERIC_PARMS close{};
   // However the close goes, this device is done with the file.
-  mciSendCommandW(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
+  Send(device_, MCI_CLOSE, MCI_WAIT, &close);
   device_ = 0;
   has_resume_point_ = false;
 }
@@ -137,8 +146,7 @@ void MciMediaDevice::Close() {
 bool MciMediaDevice::Status(DWORD item, DWORD_PTR& value) {
   MCI_STATUS_PARMS status{};
   status.dwItem = item;
-  const DWORD error = mciSendCommandW(device_, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM,
-                                      reinterpret_cast<DWORD_PTR>(&status));
+  const DWORD error = Send(device_, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, &status);
   if (error != 0) return false;
   value = status.dwReturn;
   return true;

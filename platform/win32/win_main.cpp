@@ -2,7 +2,6 @@
 // creates the Win32 platform objects and hands them to the program.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <exception>
@@ -30,10 +29,8 @@ int RunOnThisThread(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // The common controls (only the folder tree uses one) are loaded when the tree is made.
   if (FAILED(OleInitialize(nullptr))) return 1;
-  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
   int result = 1;
   try {
     result = RunOnThisThread(instance);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/exception.h"
+
 namespace doubles {
 
 namespace {
@@ -54,6 +56,10 @@ FolderTreeDouble::FolderTreeDouble(FormDouble& form, EventLog& log)
     : ControlDouble(form, app::ControlKind::FolderTree), log_(log) {}
 
 void FolderTreeDouble::ShowRoot(const platform::TreeRoot& root) {
+  if (refuse_roots > 0) {
+    --refuse_roots;
+    throw platform::Exception("no such folder");
+  }
   log_.Add("tree root " + (root.IsTop() ? std::string("top") : root.folder->sjis));
   selected = root.IsTop() ? platform::PathName::Ascii("Desktop") : *root.folder;
 }

@@ -55,9 +55,12 @@ class FolderTreeDouble : public platform::FolderTree, public ControlDouble {
  public:
   FolderTreeDouble(FormDouble& form, EventLog& log);
   // Logs "tree root " and the folder, or "tree root top"; the root becomes the selection.
+  // While refuse_roots is above 0 it counts down instead and raises, as a tree does whose shell
+  // knows no such folder, changing nothing.
   void ShowRoot(const platform::TreeRoot& root) override;
   std::optional<platform::PathName> SelectedPath() const override { return selected; }
   std::optional<platform::PathName> selected;
+  int refuse_roots = 0;
 
  private:
   EventLog& log_;

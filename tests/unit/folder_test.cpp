@@ -29,12 +29,46 @@ class FolderTest : public PlayerTest {
   std::string NoMp3Box() { return "plain box Otopicco | " + Sjis("mp3ファイルがみつかりません。"); }
 };
 
-TEST_F(FolderTest, TheFirstRootIsTheProgramsFolder) {
-  EXPECT_EQ(creation, (Events{"tree root /opt/Otopicco/"}));
+TEST_F(FolderTest, TheFirstOpeningShowsTheProgramsFolderAsTheRoot) {
+  // Nothing is listed at start-up: the tree is filled when someone first looks at it.
+  EXPECT_TRUE(creation.empty());
+  form->N4Click();
+  EXPECT_EQ(log.events, (Events{"tree root /opt/Otopicco/", "modal " + Sjis("フォルダの選択")}));
   EXPECT_EQ(Dialog().tree->selected->sjis, "/opt/Otopicco/");
 }
 
+TEST_F(FolderTest, LaterOpeningsShowTheTreeAsItWasLeft) {
+  Dialog().while_modal = [this](doubles::FormDouble&) {
+    Select("/opt/Otopicco/songs");
+    folder->Button3Click();
+  };
+  form->N4Click();
+  Dialog().while_modal = [this](doubles::FormDouble&) {
+    EXPECT_EQ(Dialog().tree->selected->sjis, "/opt/Otopicco/songs");
+    folder->Button1Click();  // デスクットプ
+    folder->Button3Click();
+  };
+  form->N4Click();
+  Dialog().while_modal = nullptr;
+  log.Clear();
+  form->N4Click();
+  // The desktop stays the root, with its selection: the tree is not filled again.
+  EXPECT_EQ(log.events, (Events{"modal " + Sjis("フォルダの選択")}));
+  EXPECT_EQ(Dialog().tree->selected->sjis, "Desktop");
+}
+
+TEST_F(FolderTest, ATreeThatCannotShowItsRootKeepsTheDialogClosedUntilItCan) {
+  Dialog().tree->refuse_roots = 1;
+  EXPECT_THROW(folder->ShowModal(), platform::Exception);
+  EXPECT_TRUE(log.Starting("modal").empty());
+  log.Clear();
+  folder->ShowModal();
+  EXPECT_EQ(log.events, (Events{"tree root /opt/Otopicco/", "modal " + Sjis("フォルダの選択")}));
+}
+
 TEST_F(FolderTest, SettingTheRootItHasInAnyCaseChangesNothing) {
+  form->N4Click();
+  log.Clear();
   folder->SetRoot(platform::TreeRoot::Folder(platform::PathName::Ascii("/OPT/otopicco/")));
   EXPECT_TRUE(log.events.empty());
   folder->Button1Click();
@@ -108,7 +142,7 @@ TEST_F(FolderTest, ChoosingAFolderStopsThePlayingSongFirst) {
   Click(0);
   log.Clear();
   Press(Key::O, Ctrl());
-  EXPECT_EQ(log.events, (Events{"stop", "modal " + Sjis("フォルダの選択")}));
+  EXPECT_EQ(log.events, (Events{"stop", "tree root /opt/Otopicco/", "modal " + Sjis("フォルダの選択")}));
   form->N4Click();  // stopped now: nothing to stop
   EXPECT_EQ(log.Count("stop"), 1u);
 }
@@ -141,8 +175,8 @@ TEST_F(FolderTest, CancelChangesNothing) {
 
 TEST_F(FolderTest, InTheDialogEnterClicksOkFromTheTreeAndEscCancels) {
   GivenSongs({"a.mp3"}, "/media/songs");
-  Select("/media/songs");
-  Dialog().while_modal = [](doubles::FormDouble& dialog) {
+  Dialog().while_modal = [this](doubles::FormDouble& dialog) {
+    Select("/media/songs");
     dialog.Activate();           // the tree, first in tab order, takes the focus
     dialog.Press(Key::Down);     // the tree's own key: the focus stays
     dialog.Press(Key::Escape);   // キャンセル
