@@ -19,7 +19,8 @@ within() { python3 -c "import sys; a, b, t = map(float, sys.argv[1:]); sys.exit(
 # Titles in the player's order (name order), each with a kanji.
 titles=(お話 かえるの歌 メリーさんの羊 歓喜の歌)
 mkdir -p "$work/music"
-sox -q -n -r 44100 -c 1 -b 16 -t wav - synth 1 sine 440 vol 0.5 | lame --quiet -b 64 - "$work/tone.mp3"
+sox -q -n -r 44100 -c 1 -b 16 "$work/tone.wav" synth 1 sine 440 vol 0.5
+lame --quiet -b 64 "$work/tone.wav" "$work/tone.mp3"
 for title in "${titles[@]}"; do cp "$work/tone.mp3" "$work/music/$title.mp3"; done
 iconv -f UTF-8 -t CP932 "$repo/assets/ReadMe_sapi.utf8.txt" | sed 's/$/\r/' >"$work/ReadMe_sapi.txt"
 cp "$program" "$work/otopicco"
