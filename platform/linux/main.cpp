@@ -16,10 +16,13 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("otopicco"));
   QApplication::setDesktopFileName(QStringLiteral("otopicco"));
-  // Harmless when the media device initialises GStreamer itself.
-  gst_init(&argc, &argv);
 
   platform::linux_impl::QtWindowSystem windows;
+  // The first announcement comes first: what the windows do not show at once, and GStreamer,
+  // which the first song needs, are made ready just after it (the media device would also
+  // initialise GStreamer itself, should a song be opened before).
+  windows.HoldPreparationsUntilStarted();
+  windows.Prepare([&argc, &argv] { gst_init(&argc, &argv); });
   platform::linux_impl::SpeechDispatcherFactory speech;
   platform::linux_impl::GstMediaDevice media;
   platform::linux_impl::PosixFileSystem files;

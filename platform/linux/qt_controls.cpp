@@ -45,7 +45,10 @@ QString MemoText(const std::vector<std::string>& lines) {
 }
 
 void QtMemo::SetLines(const std::vector<std::string>& lines) {
-  if (edit_) edit_->setPlainText(MemoText(lines));
+  if (!link_.FormAlive()) return;
+  link_.Form().Prepare([edit = edit_, lines] {
+    if (edit) edit->setPlainText(MemoText(lines));
+  });
 }
 
 }  // namespace platform::linux_impl

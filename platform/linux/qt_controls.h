@@ -56,6 +56,7 @@ class QtGraphic : public Graphic {
   QPointer<QWidget> widget_;
 };
 
+// The text is laid out when the form is first shown (a long help text takes a while).
 class QtMemo : public Memo {
  public:
   QtMemo(QtForm& form, QPlainTextEdit* edit, int id) : edit_(edit), link_(form, id) {}

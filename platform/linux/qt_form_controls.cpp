@@ -72,9 +72,10 @@ std::unique_ptr<Memo> QtForm::AddMemo(const MemoSpec& spec) {
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit->setAccessibleName(FromSjis(spec_.caption));
-  edit->setPlainText(MemoText(spec.lines));
   const int id = AddControl(edit, ControlRole{app::ControlKind::TextBox, true, false, false, {}, {}});
-  return std::make_unique<QtMemo>(*this, edit, id);
+  auto memo = std::make_unique<QtMemo>(*this, edit, id);
+  memo->SetLines(spec.lines);
+  return memo;
 }
 
 std::unique_ptr<FolderTree> QtForm::AddFolderTree(const FolderTreeSpec& spec) {
