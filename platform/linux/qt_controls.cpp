@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "platform/linux/qt_fonts.h"
 #include "platform/linux/qt_form.h"
 #include "platform/linux/qt_text.h"
 
@@ -46,8 +47,10 @@ QString MemoText(const std::vector<std::string>& lines) {
 
 void QtMemo::SetLines(const std::vector<std::string>& lines) {
   if (!link_.FormAlive()) return;
-  link_.Form().Prepare([edit = edit_, lines] {
-    if (edit) edit->setPlainText(MemoText(lines));
+  link_.Form().Prepare([edit = edit_, font = font_, lines] {
+    if (!edit) return;
+    edit->setFont(FontFor(font));
+    edit->setPlainText(MemoText(lines));
   });
 }
 
