@@ -32,11 +32,15 @@ QImage DibImage(const uchar* dib, qsizetype size) {
   if (mask_at > size) return {};
   const bool masked = mask_at + mask_stride * height <= size;
 
+  // Whether the mask marks the pixel transparent; an icon cut short before its mask has none.
+  const auto clear = [&](qint32 x, qint32 y) {
+    return masked && (dib[mask_at + (height - 1 - y) * mask_stride + x / 8] >> (7 - x % 8) & 1);
+  };
+
   QImage image(width, height, QImage::Format_ARGB32);
   bool any_alpha = false;
   for (qint32 y = 0; y < height; ++y) {
     const uchar* row = dib + pixels_at + (height - 1 - y) * stride;
-    const uchar* mask = dib + mask_at + (height - 1 - y) * mask_stride;
     for (qint32 x = 0; x < width; ++x) {
       QRgb colour;
       if (bits == 32) {
@@ -47,22 +51,20 @@ QImage DibImage(const uchar* dib, qsizetype size) {
       } else {
         const qsizetype bit = qsizetype{x} * bits;
         const int index = (row[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
-        const uchar* entry = dib + header + index * 4;
-        colour = index < colours ? qRgb(entry[2], entry[1], entry[0]) : qRgb(0, 0, 0);
+        colour = qRgb(0, 0, 0);  // an index past the palette
+        if (index < colours) {
+          const uchar* entry = dib + header + index * 4;
+          colour = qRgb(entry[2], entry[1], entry[0]);
+        }
       }
-      const bool clear = masked && (mask[x / 8] >> (7 - x % 8) & 1);
-      image.setPixel(x, y, clear && bits != 32 ? qRgba(0, 0, 0, 0) : colour);
+      image.setPixel(x, y, bits != 32 && clear(x, y) ? qRgba(0, 0, 0, 0) : colour);
     }
   }
   // A 32-bit image without any alpha is an old one: its mask says what is transparent.
   if (bits == 32 && !any_alpha) {
-    for (qint32 y = 0; y < height; ++y) {
-      const uchar* mask = dib + mask_at + (height - 1 - y) * mask_stride;
-      for (qint32 x = 0; x < width; ++x) {
-        const bool clear = masked && (mask[x / 8] >> (7 - x % 8) & 1);
-        image.setPixel(x, y, clear ? qRgba(0, 0, 0, 0) : (image.pixel(x, y) | 0xff000000u));
-      }
-    }
+    for (qint32 y = 0; y < height; ++y)
+      for (qint32 x = 0; x < width; ++x)
+        image.setPixel(x, y, clear(x, y) ? qRgba(0, 0, 0, 0) : (image.pixel(x, y) | 0xff000000u));
   }
   return image;
 }
