@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# The benchmarks: the program's own focus path (Google Benchmark, native build), then under Wine
-# the delay from a key to the announcement, from Enter to the first sound of a song beside a
-# minimal MCI program, and from starting the program to its first announcement beside a bare
-# talking window; on Linux the delay from a key to the first sound of the announcement, with each
-# voice. Each prints its own figures.
+# The benchmarks, each printing its figures beside its floor. The program's own focus path (Google
+# Benchmark, native build); under Wine the delay from a key to the announcement, from Enter to the
+# first sound of a song beside a minimal MCI program, and from start to the first announcement
+# beside a bare talking window; on Linux the speech service alone from a key to the first sound of
+# the announcement, and the native program measured from outside in private sessions: key to
+# announcement, Enter to song beside a minimal playbin program, launch to first announcement beside
+# a bare talking window, CPU while idle and while a song plays.
 #
-# Usage: scripts/bench.sh [native|focus|play|speech|launch]...   (default: all five)
+# Usage: scripts/bench.sh [PART]...
+#   parts: native focus play speech launch linux-keys linux-play linux-launch linux-cpu
+#   linux: the four linux-* parts; no part: every part
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-parts=("$@")
-[[ ${#parts[@]} -gt 0 ]] || parts=(native focus play speech launch)
+linux_parts=(linux-keys linux-play linux-launch linux-cpu)
+requested=("$@")
+[[ ${#requested[@]} -gt 0 ]] || requested=(native focus play speech launch linux)
+parts=()
+for part in "${requested[@]}"; do
+  if [[ $part == linux ]]; then parts+=("${linux_parts[@]}"); else parts+=("$part"); fi
+done
 
 scripts/install-deps.sh
 # The Wine benchmarks drive the player with the end-to-end suite's Python harness (numpy): the
@@ -44,8 +53,28 @@ for part in "${parts[@]}"; do
       echo "== under Wine: start to the first announcement, player beside a bare talking window"
       bash tests/bench/wine_launch.sh
       ;;
+    linux-keys)
+      scripts/build.sh linux
+      echo "== on Linux: key to the first audible sample of the announcement, the real program"
+      tests/bench/linux_keys.sh build/linux
+      ;;
+    linux-play)
+      scripts/build.sh linux
+      echo "== on Linux: Enter to the first audible sample of the song"
+      tests/bench/linux_play.sh build/linux
+      ;;
+    linux-launch)
+      scripts/build.sh linux
+      echo "== on Linux: launch to the first announcement"
+      tests/bench/linux_launch.sh build/linux
+      ;;
+    linux-cpu)
+      scripts/build.sh linux
+      echo "== on Linux: the program's CPU while idle and while a song plays"
+      tests/bench/linux_cpu.sh build/linux
+      ;;
     *)
-      echo "unknown benchmark: $part (native, focus, play, speech or launch)" >&2
+      echo "unknown benchmark: $part (native, focus, play, speech, launch, linux or ${linux_parts[*]})" >&2
       exit 2
       ;;
   esac

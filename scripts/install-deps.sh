@@ -21,6 +21,9 @@ packages=(
   pulseaudio pulseaudio-utils                                                  # a sound output
   sox libsox-fmt-mp3 lame python3                                              # songs, measuring sound
   qt6-base-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop       # Linux windows, alert
+  libfontconfig-dev                                                            # fonts read early
+  qt6-wayland                                                                  # the demo on Wayland
+  libxtst-dev                                                                  # benchmarks' keys
   dbus-daemon libglib2.0-bin python3-pyatspi                                   # screen reader checks
   nsis unzip 7zip python3-pefile                                               # the packages, their tests
   python3-pytest python3-numpy                                                 # the scenario suite

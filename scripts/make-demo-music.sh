@@ -73,13 +73,16 @@ story() {
 }
 
 # Titles are spoken in Japanese when espeak-ng has a Japanese voice (it reads kana), else English.
+# The file names are written as Japanese children's books write them, kanji and all, so that
+# the player's announcements show that kanji are read right (お話 is "おはなし", 歌 is "うた").
 if espeak-ng --voices=ja 2>/dev/null | awk 'NR > 1 && $2 == "ja" { found = 1 } END { exit !found }'; then
   ja=ja
-  sakura=さくら kaeru=かえるのうた kirakira=きらきらぼし merry=メリーさんのひつじ
+  sakura=さくら kaeru=かえるのうた kirakira=きらきらぼし merry=メリーさんのひつじ joy=かんきのうた
   tale="おはなし。むかしむかし、ちいさな かえるが いました。かえるは まいにち うたを うたいました。おしまい。"
 else
   ja=en
   sakura=Sakura kaeru="The frog song" kirakira="Twinkle twinkle little star" merry="Mary had a little lamb"
+  joy="Ode to joy"
   tale="A story. Once upon a time there was a little frog. Every day the frog sang a song. The end."
 fi
 
@@ -87,17 +90,17 @@ mkdir -p "$work/music"
 song さくら.mp3 "$ja" "$sakura" 0.18 \
   A4:2 A4:2 B4:4 A4:2 A4:2 B4:4 A4:2 B4:2 C5:2 B4:2 A4:2 B4:1 A4:1 F4:4 \
   E4:2 C4:2 E4:2 F4:2 E4:2 E4:1 C4:1 B3:4
-song かえるのうた.mp3 "$ja" "$kaeru" 0.16 \
+song かえるの歌.mp3 "$ja" "$kaeru" 0.16 \
   C4:2 D4:2 E4:2 F4:2 E4:2 D4:2 C4:4 E4:2 F4:2 G4:2 A4:2 G4:2 F4:2 E4:4 \
   C4:4 C4:4 C4:4 C4:4 C4:1 C4:1 D4:1 D4:1 E4:1 E4:1 F4:1 F4:1 E4:2 D4:2 C4:4
 song きらきらぼし.mp3 "$ja" "$kirakira" 0.2 \
   C4:2 C4:2 G4:2 G4:2 A4:2 A4:2 G4:4 F4:2 F4:2 E4:2 E4:2 D4:2 D4:2 C4:4
-song メリーさんのひつじ.mp3 "$ja" "$merry" 0.16 \
+song メリーさんの羊.mp3 "$ja" "$merry" 0.16 \
   E4:2 D4:2 C4:2 D4:2 E4:2 E4:2 E4:4 D4:2 D4:2 D4:4 E4:2 G4:2 G4:4 \
   E4:2 D4:2 C4:2 D4:2 E4:2 E4:2 E4:2 E4:2 D4:2 D4:2 E4:2 D4:2 C4:6
-song "Ode to Joy.mp3" en "Ode to joy" 0.2 \
+song 歓喜の歌.mp3 "$ja" "$joy" 0.2 \
   E4:2 E4:2 F4:2 G4:2 G4:2 F4:2 E4:2 D4:2 C4:2 C4:2 D4:2 E4:2 E4:3 D4:1 D4:4
-story おはなし.mp3 "$ja" "$tale"
+story お話.mp3 "$ja" "$tale"
 
 rm -rf "$outdir/music"
 mv "$work/music" "$outdir/music"

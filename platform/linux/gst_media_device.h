@@ -2,7 +2,7 @@
 //
 // Nothing polls: the device reads its pipeline's bus only when it is asked something (whether a
 // song plays, to play, to stop), so an idle player costs nothing. GStreamer is initialised by the
-// device itself when the caller has not done so.
+// device itself when the first song is opened, unless the caller has done so before.
 #pragma once
 
 #include <cstdint>
@@ -38,9 +38,12 @@ class GstMediaDevice : public MediaDevice {
  private:
   void ReadBus();
   void RequireOpen() const;
+  void Retire();
+  void DisposeRetired();
 
   std::string audio_sink_;
   _GstElement* pipeline_ = nullptr;
+  _GstElement* retired_ = nullptr;  // the song closed by Open, quiet, taken down at the next Play
   bool playing_ = false;  // asked to play and not stopped since
   bool ended_ = false;    // the song played to its end
   bool failed_ = false;   // the device failed after the song was opened; nothing plays

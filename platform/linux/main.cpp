@@ -1,8 +1,10 @@
 // The Linux program: Qt for the windows, speech-dispatcher for speech, GStreamer for the songs.
 // The `music` folder and ReadMe_sapi.txt are looked for in the working directory, as on Windows.
+#include <fontconfig/fontconfig.h>
 #include <gst/gst.h>
 
 #include <QApplication>
+#include <thread>
 
 #include "app/program.h"
 #include "platform/linux/gst_media_device.h"
@@ -13,13 +15,21 @@
 #include "platform/services.h"
 
 int main(int argc, char* argv[]) {
+  // Before the first text can be laid out, fontconfig reads its configuration (dozens of XML
+  // files) and its font lists, which takes longer than anything else the first window needs. It
+  // does so on a thread of its own while Qt connects to the display.
+  std::thread fonts([] { FcInit(); });
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("otopicco"));
   QApplication::setDesktopFileName(QStringLiteral("otopicco"));
-  // Harmless when the media device initialises GStreamer itself.
-  gst_init(&argc, &argv);
+  fonts.join();
 
   platform::linux_impl::QtWindowSystem windows;
+  // The first announcement comes first: what the windows do not show at once, and GStreamer,
+  // which the first song needs, are made ready just after it (the media device would also
+  // initialise GStreamer itself, should a song be opened before).
+  windows.HoldPreparationsUntilStarted();
+  windows.Prepare([&argc, &argv] { gst_init(&argc, &argv); });
   platform::linux_impl::SpeechDispatcherFactory speech;
   platform::linux_impl::GstMediaDevice media;
   platform::linux_impl::PosixFileSystem files;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "platform/linux/qt_fonts.h"
 #include "platform/linux/qt_form.h"
 #include "platform/linux/qt_text.h"
 
@@ -45,7 +46,12 @@ QString MemoText(const std::vector<std::string>& lines) {
 }
 
 void QtMemo::SetLines(const std::vector<std::string>& lines) {
-  if (edit_) edit_->setPlainText(MemoText(lines));
+  if (!link_.FormAlive()) return;
+  link_.Form().Prepare([edit = edit_, font = font_, lines] {
+    if (!edit) return;
+    edit->setFont(FontFor(font));
+    edit->setPlainText(MemoText(lines));
+  });
 }
 
 }  // namespace platform::linux_impl

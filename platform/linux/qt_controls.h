@@ -56,13 +56,17 @@ class QtGraphic : public Graphic {
   QPointer<QWidget> widget_;
 };
 
+// The text and its font are laid out when the form is first shown (a long help text takes a
+// while).
 class QtMemo : public Memo {
  public:
-  QtMemo(QtForm& form, QPlainTextEdit* edit, int id) : edit_(edit), link_(form, id) {}
+  QtMemo(QtForm& form, QPlainTextEdit* edit, int id, FontSpec font)
+      : edit_(edit), font_(font), link_(form, id) {}
   void SetLines(const std::vector<std::string>& lines) override;
 
  private:
   QPointer<QPlainTextEdit> edit_;
+  FontSpec font_;
   ControlLink link_;
 };
 

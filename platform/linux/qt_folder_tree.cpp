@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "platform/linux/iconv_codec.h"
+#include "platform/linux/qt_form.h"
 
 namespace platform::linux_impl {
 
@@ -154,11 +155,15 @@ void FolderTreeWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void QtFolderTree::ShowRoot(const TreeRoot& root) {
-  if (tree_) tree_->ShowRoot(root);
+  if (!link_.FormAlive()) return;
+  link_.Form().Prepare([tree = tree_, root] {
+    if (tree) tree->ShowRoot(root);
+  });
 }
 
 std::optional<PathName> QtFolderTree::SelectedPath() const {
-  if (!tree_) return std::nullopt;
+  if (!link_.FormAlive() || !tree_) return std::nullopt;
+  link_.Form().PrepareNow();
   const std::optional<QByteArray> native = tree_->SelectedNative();
   if (!native) return std::nullopt;
   const std::string bytes = native->toStdString();

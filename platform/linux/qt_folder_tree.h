@@ -29,6 +29,8 @@ class FolderTreeWidget : public QTreeWidget {
   void LoadChildren(QTreeWidgetItem* node);
 };
 
+// The tree's nodes are made when the form is first shown or the selection is asked for (a
+// folder with many subfolders takes a while).
 class QtFolderTree : public FolderTree {
  public:
   QtFolderTree(QtForm& form, FolderTreeWidget* tree, int id) : tree_(tree), link_(form, id) {}

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMenuBar>
 #include <QScreen>
 
 #include "platform/linux/qt_fonts.h"
 #include "platform/linux/qt_menu.h"
 #include "platform/linux/qt_text.h"
+#include "platform/linux/qt_window_icon.h"
 #include "platform/linux/qt_window_system.h"
 
 namespace platform::linux_impl {
@@ -32,7 +32,7 @@ QtForm::QtForm(QtWindowSystem& system, const FormSpec& spec, FormEvents& events)
   window_->setWindowFlags(FlagsFor(spec.border));
   window_->setWindowTitle(FromSjis(spec.caption));
   window_->setFont(FontFor(spec.font));
-  if (spec.program_icon) window_->setWindowIcon(QIcon(QStringLiteral(":/otopicco/otopicco.ico")));
+  if (spec.program_icon) window_->setWindowIcon(ProgramIcon());
   if (!spec.menu.empty()) {
     QMenuBar* bar = BuildMenuBar(spec.menu, window_, [this](int command) { RunMenu(command); });
     // The menus keep the desktop's own font, as Windows menus keep the system's.
@@ -56,6 +56,10 @@ int QtForm::AddControl(QWidget* widget, ControlRole role) {
   widget->show();
   return id;
 }
+
+void QtForm::Prepare(std::function<void()> work) { system_.Prepare(std::move(work)); }
+
+void QtForm::PrepareNow() { system_.PrepareNow(); }
 
 void QtForm::RemoveControl(int id) {
   for (auto it = controls_.begin(); it != controls_.end(); ++it) {
@@ -98,6 +102,7 @@ void QtForm::PlaceFirstTime() {
 }
 
 void QtForm::Show() {
+  if (!system_.IsMainForm(this)) system_.PrepareNow();
   PlaceFirstTime();
   window_->show();
   window_->raise();
@@ -162,6 +167,7 @@ void QtForm::WindowShown() {
 void QtForm::WindowActivated() {
   system_.FormActivated(this);
   navigation_.Activated();
+  if (system_.IsMainForm(this)) system_.MainFormActivated();
 }
 
 void QtForm::CloseRequested() {

@@ -61,6 +61,9 @@ class QtForm : public Form, public app::FormNavigation::Host, private FormWindow
     Callback on_enter;
   };
   int AddControl(QWidget* widget, ControlRole role);
+  // What only this form's contents need once it is shown (see QtWindowSystem::Prepare).
+  void Prepare(std::function<void()> work);
+  void PrepareNow();
   // Forgets the control and deletes its widget, without the focus moving on to another one.
   void RemoveControl(int id);
 

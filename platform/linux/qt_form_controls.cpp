@@ -63,7 +63,6 @@ std::unique_ptr<Graphic> QtForm::AddBevel(const BevelSpec& spec) {
 std::unique_ptr<Memo> QtForm::AddMemo(const MemoSpec& spec) {
   auto* edit = new QPlainTextEdit(window_->Surface());
   Place(edit, spec.bounds);
-  edit->setFont(FontFor(spec.font));
   edit->setReadOnly(true);
   // A caret that the keys move, as a read-only text box has.
   edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -72,9 +71,10 @@ std::unique_ptr<Memo> QtForm::AddMemo(const MemoSpec& spec) {
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit->setAccessibleName(FromSjis(spec_.caption));
-  edit->setPlainText(MemoText(spec.lines));
   const int id = AddControl(edit, ControlRole{app::ControlKind::TextBox, true, false, false, {}, {}});
-  return std::make_unique<QtMemo>(*this, edit, id);
+  auto memo = std::make_unique<QtMemo>(*this, edit, id, spec.font);
+  memo->SetLines(spec.lines);
+  return memo;
 }
 
 std::unique_ptr<FolderTree> QtForm::AddFolderTree(const FolderTreeSpec& spec) {

@@ -65,6 +65,30 @@ void QtWindowSystem::ActivateAfterHide(QtForm* hidden) {
   }
 }
 
+void QtWindowSystem::HoldPreparationsUntilStarted() { holding_ = true; }
+
+void QtWindowSystem::Prepare(std::function<void()> work) {
+  if (holding_) {
+    held_.push_back(std::move(work));
+  } else {
+    work();
+  }
+}
+
+void QtWindowSystem::PrepareNow() {
+  holding_ = false;
+  std::vector<std::function<void()>> held;
+  held.swap(held_);
+  for (const std::function<void()>& work : held) work();
+}
+
+// Queued, so the preparations run once the activation (and the announcement it made) is over.
+void QtWindowSystem::MainFormActivated() {
+  if (!holding_ || release_posted_) return;
+  release_posted_ = true;
+  QMetaObject::invokeMethod(&release_poster_, [this] { PrepareNow(); }, Qt::QueuedConnection);
+}
+
 void QtWindowSystem::ShowMessageBox(const std::string& title, const std::string& text,
                                     BoxIcon icon) {
   if (quit_taken_) return;

@@ -30,6 +30,17 @@ class QtWindowSystem : public WindowSystem {
   void SetShortCutHook(std::function<bool(const KeyEvent& key)> hook) override;
   void SetExceptionHandler(std::function<void(const std::exception&)> handler) override;
 
+  // While the program starts, what only its hidden windows need (the help text, the folder
+  // tree) and whatever else its first announcement need not wait for is held back until just
+  // after the main window's first activation, which makes that announcement; a hidden window
+  // that is shown or asked before then gets its preparations at once. The program's start calls
+  // this before it makes its windows.
+  void HoldPreparationsUntilStarted();
+  // Runs `work` now, or, while preparations are held back, once they are released.
+  void Prepare(std::function<void()> work);
+  // Releases the held preparations now.
+  void PrepareNow();
+
   // For the forms.
   // Runs a callback of the program; what it raises goes to the exception handler.
   void Guard(const std::function<void()>& callback);
@@ -43,6 +54,8 @@ class QtWindowSystem : public WindowSystem {
   // A form that was the active window hid itself: the program's window used last becomes
   // active, as a desktop hands the focus on when the active window goes away.
   void ActivateAfterHide(QtForm* hidden);
+  // The main form has been activated (and has made its announcement).
+  void MainFormActivated();
 
   // Every nested loop registers how it is ended when the quit request is taken.
   class ModalScope {
@@ -68,6 +81,10 @@ class QtWindowSystem : public WindowSystem {
   std::unique_ptr<KeyRouter> key_router_;
   std::unique_ptr<AlertSound> alert_;
   QObject quit_poster_;
+  std::vector<std::function<void()>> held_;  // preparations, in the order they were asked for
+  bool holding_ = false;
+  QObject release_poster_;
+  bool release_posted_ = false;
   bool quit_posted_ = false;
   bool quit_taken_ = false;
   bool main_loop_running_ = false;

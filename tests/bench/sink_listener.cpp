@@ -81,11 +81,17 @@ void SinkListener::Read() {
     const auto now = Clock::now();
     const bool loud =
         std::any_of(block.begin(), block.end(), [](int16_t s) { return s > kLoud || s < -kLoud; });
-    if (!loud) continue;
     std::lock_guard<std::mutex> lock(mutex_);
-    loud_.push_back(now);
+    if (!loud && samples_) continue;
+    samples_ = true;
+    if (loud) loud_.push_back(now);
     heard_.notify_all();
   }
+}
+
+bool SinkListener::AwaitSamples(std::chrono::milliseconds limit) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return heard_.wait_for(lock, limit, [this] { return samples_; });
 }
 
 std::optional<SinkListener::Clock::time_point> SinkListener::SoundAfter(

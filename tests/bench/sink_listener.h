@@ -25,6 +25,9 @@ class SinkListener {
   SinkListener(const SinkListener&) = delete;
   SinkListener& operator=(const SinkListener&) = delete;
 
+  // Waits until the monitor delivers samples (it starts a while after the listener); false if
+  // none came within `limit`.
+  bool AwaitSamples(std::chrono::milliseconds limit);
   // When the first sound at or after `since` was heard; nothing if none within `limit`.
   std::optional<Clock::time_point> SoundAfter(Clock::time_point since,
                                               std::chrono::milliseconds limit);
@@ -41,6 +44,7 @@ class SinkListener {
   std::mutex mutex_;
   std::condition_variable heard_;
   std::vector<Clock::time_point> loud_;  // arrival of each block with sound in it
+  bool samples_ = false;                  // a first block has arrived
   bool running_ = true;
 };
 

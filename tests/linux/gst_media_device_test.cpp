@@ -201,6 +201,7 @@ TEST_F(MediaDeviceTest, RelativePathsStartAtTheWorkingFolder) {
 class WithoutMp3Decoders {
  public:
   WithoutMp3Decoders() {
+    gst_init(nullptr, nullptr);  // the device starts GStreamer only when it opens a song
     GstCaps* mp3 = gst_caps_from_string("audio/mpeg, mpegversion=(int)1, layer=(int)3");
     GList* decoders =
         gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER, GST_RANK_NONE);
