@@ -16,6 +16,12 @@ class Player(Verbs):
     reads_fonts = True          # the song buttons' font can be read
     sees_hidden_windows = True  # a window made but never shown can be found
     slow_speech = True          # the speech output can be made slow to accept texts
+    repaints_when_restored = True   # a restored window is painted afresh by the program
+
+    @staticmethod
+    def readable_menu(items):
+        """The menu bar's items as the driver can read them."""
+        return items
 
     @staticmethod
     def box_text(text):

@@ -29,6 +29,8 @@ class LinuxDriver(LinuxWindows, BrowsingSteps, DialogSteps, Player):
     sees_hidden_windows = False  # a window never shown has no accessible object yet
     slow_speech = False         # a text handed to speech-dispatcher never waits for the voice
     captions_trimmed = True     # a button's accessible name is its caption without the blanks
+    # Qt puts back a restored window's stored picture without painting it again.
+    repaints_when_restored = False
 
     def __init__(self, program, session_dir, voice="log"):
         self.program = Path(program)
@@ -166,7 +168,7 @@ class LinuxDriver(LinuxWindows, BrowsingSteps, DialogSteps, Player):
         window = self._x_window(self._player_title())
         subprocess.run(["xdotool", "windowminimize", "--sync", str(window)], env=self.session.env, check=False)
         self._unmap(window)
-        self._minimized = window
+        self._minimized, self._minimized_title = window, self._player_title()
         self.wait_for("the player minimised", lambda: self.window() is None or self.window().minimized, True)
 
     def restore(self):
@@ -175,6 +177,11 @@ class LinuxDriver(LinuxWindows, BrowsingSteps, DialogSteps, Player):
         subprocess.run(["xdotool", "windowraise", str(window)], env=self.session.env, check=True)
         self.session.desktop.give_input_focus(window)
         self.wait_for("the player restored", lambda: self.window() is not None and not self.window().minimized, True)
+        self._minimized = None
+
+    def _is_minimized(self):
+        """The window the driver minimised is still unmapped."""
+        return self._minimized is not None and self.x.map_state(self._minimized) != "IsViewable"
 
     def _unmap(self, window):
         subprocess.run(["xdotool", "windowunmap", "--sync", str(window)], env=self.session.env, check=True)
@@ -212,7 +219,8 @@ class LinuxDriver(LinuxWindows, BrowsingSteps, DialogSteps, Player):
         return next((int(w) for w in done.stdout.split()), None)
 
     def other_program_active(self):
-        return self._other is not None and self.x.input_focus() == self._other[1]
+        """The other program has the keyboard, and the player knows it is no longer active."""
+        return self._other is not None and self.x.input_focus() == self._other[1] and self.active() != "player"
 
     def close_other_program(self):
         if self._other is None:

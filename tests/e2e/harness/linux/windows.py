@@ -4,7 +4,7 @@ manager a window has no frame: a window's place and size are those of its X wind
 included, and its client area is the surface below the menu bar."""
 from .. import program
 from ..verbs import Box, FolderDialog, HelpWindow, Song, TreeNode, Window
-from ..waiting import QueryFailed
+from ..waiting import QueryFailed, wait_until
 from . import accessible
 from .accessible import Windows, find
 
@@ -29,13 +29,14 @@ class LinuxWindows:
         surface = next((c for c in node.children() if c.role == "filler"), None)
         client = surface.extents()[2:] if surface else (width, height)
         hints = self.x.frame_hints(x_window) if x_window else (False, False, False, False)
-        minimized = "iconified" in node.states
-        return Window(node.name, left, top, (width, height), tuple(client), *hints, node.showing or minimized, minimized)
+        minimized = node.name == getattr(self, "_minimized_title", None) and self._is_minimized()
+        return Window(node.name, left, top, (width, height), tuple(client), *hints, node.showing or minimized,
+                      minimized)
 
     # --- The player window.
     def window(self):
         player = self._player() if self.running() else None
-        if player is None or not player.showing and "iconified" not in player.states:
+        if player is None or not (player.showing or self._is_minimized()):
             return None
         return self._window_facts(player, self._x_window(player.name))
 
@@ -83,6 +84,14 @@ class LinuxWindows:
         left, top = self._surface(self._player()).extents()[:2]
         return self.x.colours([(left + x, top + y) for x, y in points])
 
+    @staticmethod
+    def readable_menu(items):
+        # Qt tells a screen reader an item's shortcut, or its access key when it has none: the
+        # access key of an item with a shortcut cannot be read.
+        return [item if not item.shortcut else
+                program.MenuItem(item.depth, item.caption.replace("&", ""), *[getattr(item, f) for f in
+                                 ("shortcut", "submenu", "separator", "enabled")]) for item in items]
+
     def song_font(self, number):
         raise NotImplementedError("AT-SPI does not tell a push button's font")
 
@@ -114,9 +123,9 @@ class LinuxWindows:
         for box in self._windows().boxes:
             if not box.showing:
                 continue
-            labels = [c for c in box.children() if c.role == "label"]
-            icon = any(not label.name and label.showing for label in labels)
-            text = next((label.name for label in labels if label.name), "")
+            parts = box.children()
+            icon = any(part.role == "image" and part.showing for part in parts)
+            text = next((part.name for part in parts if part.role == "label" and part.name), "")
             buttons = tuple(b.name for b in find(box, "push button"))
             boxes.append(Box(box.name, text, icon, buttons, box.raw))
         return boxes
@@ -124,6 +133,10 @@ class LinuxWindows:
     def press_box_ok(self, box):
         node = accessible.Node(box.handle)
         find(node, "push button", "OK")[0].press()
+        # The box's window goes and X gives the keyboard to the screen: a window manager would
+        # activate the window below, as Windows activates a box's owner.
+        wait_until("the box to go", lambda: box.handle not in [b.handle for b in self.boxes()], 10)
+        self._give_keys_to_program()
 
     @staticmethod
     def box_text(text):
