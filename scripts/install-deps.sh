@@ -21,7 +21,8 @@ packages=(
   pulseaudio pulseaudio-utils                                                  # a sound output
   sox libsox-fmt-mp3 lame python3                                              # songs, measuring sound
   qt6-base-dev libcanberra-dev libcanberra-pulse sound-theme-freedesktop       # Linux windows, alert
-  dbus-daemon libglib2.0-bin python3-pyatspi                                   # screen reader checks
+  libx11-dev                                                                   # key repeats on X11
+  dbus-daemon libglib2.0-bin python3-pyatspi gir1.2-atspi-2.0                  # screen reader checks
   nsis unzip 7zip python3-pefile                                               # the packages, their tests
   python3-pytest python3-numpy                                                 # the scenario suite
 )
