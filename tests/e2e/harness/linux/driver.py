@@ -1,12 +1,7 @@
 """The Linux driver: starts the native program in the session, types and clicks on the session's
 X display, reads the windows through AT-SPI and the X server, the speech from speech-dispatcher's
-log and the sound from the null sink's recording.
-
-There is no window manager under Xvfb, so the driver does the little a window manager would do
-for these scenarios: it hands the keyboard to the program's window that should have it when
-none of the program's windows has it (after a closed window gave the X focus back to the
-screen), activates the player for a click on its title bar, closes a window as its close box
-would, and minimises and restores by unmapping and mapping the window."""
+log and the sound from the null sink's recording. What a window manager would do is in
+manager.py."""
 import shutil
 import subprocess
 from pathlib import Path
@@ -17,12 +12,13 @@ from ..dialogs import DialogSteps
 from ..player import Player
 from ..waiting import QueryFailed, wait_until
 from . import accessible
+from .manager import WindowManagerSteps
 from .session import LinuxSession
 from .windows import LinuxWindows
 from .xdisplay import XDisplay
 
 
-class LinuxDriver(LinuxWindows, BrowsingSteps, DialogSteps, Player):
+class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, Player):
     platform = "linux"
     window_frame = False        # no window manager: no frame, no title bar
     reads_fonts = False         # AT-SPI does not tell a button's font
@@ -136,56 +132,6 @@ class LinuxDriver(LinuxWindows, BrowsingSteps, DialogSteps, Player):
     def num_lock(self, on):
         self.session.desktop.num_lock(on)
 
-    def _give_keys_to_program(self):
-        """When a window of the program closes, X gives the keyboard back to the screen, and a
-        window manager would hand it to the window below. Here the driver does: to the window
-        that Qt holds active, else to the program's topmost window. Noted in the session."""
-        if not self.running() or self._other is not None:
-            return
-        mine = self.x.windows_of(self._process.pid)
-        if not mine:
-            return
-        focus = self.x.input_focus()
-        if focus in mine:
-            return
-        try:
-            wait_until("the X focus on a window of the program", lambda: self.x.input_focus() in mine, 0.3)
-            return
-        except AssertionError:
-            pass
-        window = mine[-1]
-        self.session.desktop.give_input_focus(window)
-        with open(self.session.dir / "focus.log", "a") as log:
-            log.write(f"X focus handed from {focus:#x} to {window:#x} {self.x.title(window)!r}\n")
-
-    def click_player_title(self):
-        # A window manager raises and activates a window whose title bar is clicked.
-        window = self._x_window(self._player_title())
-        subprocess.run(["xdotool", "windowraise", str(window)], env=self.session.env, check=True)
-        self.session.desktop.give_input_focus(window)
-
-    def minimize(self):
-        window = self._x_window(self._player_title())
-        subprocess.run(["xdotool", "windowminimize", "--sync", str(window)], env=self.session.env, check=False)
-        self._unmap(window)
-        self._minimized, self._minimized_title = window, self._player_title()
-        self.wait_for("the player minimised", lambda: self.window() is None or self.window().minimized, True)
-
-    def restore(self):
-        window = self._minimized
-        subprocess.run(["xdotool", "windowmap", "--sync", str(window)], env=self.session.env, check=True)
-        subprocess.run(["xdotool", "windowraise", str(window)], env=self.session.env, check=True)
-        self.session.desktop.give_input_focus(window)
-        self.wait_for("the player restored", lambda: self.window() is not None and not self.window().minimized, True)
-        self._minimized = None
-
-    def _is_minimized(self):
-        """The window the driver minimised is still unmapped."""
-        return self._minimized is not None and self.x.map_state(self._minimized) != "IsViewable"
-
-    def _unmap(self, window):
-        subprocess.run(["xdotool", "windowunmap", "--sync", str(window)], env=self.session.env, check=True)
-
     # --- Speech and sound.
     def spoken(self):
         log = self.session.service_log
@@ -200,36 +146,6 @@ class LinuxDriver(LinuxWindows, BrowsingSteps, DialogSteps, Player):
         recording = self.session.desktop.recording(self._case / f"recording-{len(self._recordings) + 1}.raw")
         self._recordings.append(recording)
         return recording.start()
-
-    # --- Another program: an X client's window put over the whole player window.
-    def open_other_program(self):
-        process = subprocess.Popen(["xmessage", "-geometry", "420x1400+300+80", "another program"],
-                                   env=self.session.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                   preexec_fn=ends_with_us)
-        window = wait_until("the other program's window", lambda: next(iter(self.x.windows_of(process.pid)), None)
-                            or self._xmessage_window(), 20)
-        self._other = (process, window)
-        # A window manager activates a new window.
-        self.session.desktop.give_input_focus(window)
-        wait_until("the other program to have the keyboard", self.other_program_active, 10)
-
-    def _xmessage_window(self):
-        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "Xmessage"], env=self.session.env,
-                              stdout=subprocess.PIPE, text=True)
-        return next((int(w) for w in done.stdout.split()), None)
-
-    def other_program_active(self):
-        """The other program has the keyboard, and the player knows it is no longer active."""
-        return self._other is not None and self.x.input_focus() == self._other[1] and self.active() != "player"
-
-    def close_other_program(self):
-        if self._other is None:
-            return
-        process, _ = self._other
-        if process.poll() is None:
-            process.terminate()
-            process.wait(timeout=20)
-        self._other = None
 
     # --- Evidence.
     def leave_evidence(self, folder):

@@ -12,7 +12,6 @@ from pathlib import Path
 
 from ..children import ends_with_us
 from ..desktop import SINK, Desktop
-from ..waiting import wait_until
 from .speech import ServiceLog
 
 REPO = Path(__file__).resolve().parents[4]
@@ -129,8 +128,6 @@ class LinuxSession:
     def _log(self, name):
         return open(self.dir / name, "ab")
 
-    def wait_ready(self, what, check, timeout=15):
-        return wait_until(what, check, timeout)
 
 
 def _pids():
