@@ -73,15 +73,22 @@ class Node:
             return action.getKeyBinding(0) if action.nActions else ""
         except NotImplementedError:
             return ""
+        except Exception as error:
+            raise QueryFailed(f"the key of {self.role} {self.name!r}: {error}") from None
 
     def press(self):
+        """What a screen reader's "press" does: the button's own click."""
         action = self.raw.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("Press"))
 
     def text(self):
-        text = self.raw.queryText()
-        return text.getText(0, -1), text.caretOffset, [text.getSelection(i) for i in range(text.getNSelections())]
+        """The whole text, the caret and the selections, in characters."""
+        try:
+            text = self.raw.queryText()
+            return text.getText(0, -1), text.caretOffset, [text.getSelection(i) for i in range(text.getNSelections())]
+        except Exception as error:
+            raise QueryFailed(f"the text of {self.role} {self.name!r}: {error}") from None
 
     @property
     def showing(self):
