@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds every preset, then runs the native tests (unit
-# tests and the end-to-end scenarios against the native program) and the Windows tests under Wine. Exits non-zero when either run fails.
+# tests and the end-to-end scenarios against the native program) and the Windows tests under Wine.
+# Exits non-zero when either run fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
