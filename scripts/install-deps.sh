@@ -24,7 +24,8 @@ packages=(
   libfontconfig-dev                                                            # fonts read early
   qt6-wayland                                                                  # the demo on Wayland
   libxtst-dev                                                                  # benchmarks' keys
-  dbus-daemon libglib2.0-bin python3-pyatspi                                   # screen reader checks
+  libx11-dev                                                                   # key repeats on X11
+  dbus-daemon libglib2.0-bin python3-pyatspi gir1.2-atspi-2.0                  # screen reader checks
   nsis unzip 7zip python3-pefile                                               # the packages, their tests
   python3-pytest python3-numpy                                                 # the scenario suite
   dpkg-dev lintian desktop-file-utils                                          # the Debian package, its tests

@@ -38,6 +38,8 @@ LS_SPEECHD_FILES=$LS_REPO/platform/linux/speechd
 LS_SCREEN=${LS_SCREEN:-1600x1600}
 LS_SINK=otopicco_sink
 LS_SPEECH_HOLD=${LS_SPEECH_HOLD:-0.5}
+# 5 makes the service log every request of its clients (the end-to-end driver reads them).
+LS_SPEECH_LOG_LEVEL=${LS_SPEECH_LOG_LEVEL:-3}
 
 LS_DIR=
 LS_XVFB_PID=
@@ -141,7 +143,7 @@ ls_speech_mode() {
   esac
   {
     echo "# speech-dispatcher for one private session ($mode), written by linux-session.sh."
-    echo 'LogLevel 3'
+    echo "LogLevel $LS_SPEECH_LOG_LEVEL"
     echo "LogDir \"$LS_DIR/speechd-log\""
     echo 'Timeout 0'
     echo 'AudioOutputMethod "pulse"'

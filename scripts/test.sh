@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, builds every preset, then runs the native tests (with
-# the Debian package's) and the Windows tests under Wine. Exits non-zero when either run fails.
+# The test command: installs what is missing, builds every preset, then runs the native tests (unit
+# tests, the end-to-end scenarios against the native program, the Debian package's tests), the unit
+# tests under the sanitizers with each fuzz target, and the Windows tests under Wine. Exits
+# non-zero when any run fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 

@@ -11,6 +11,7 @@
 #include "platform/linux/qt_alert_sound.h"
 #include "platform/linux/qt_form.h"
 #include "platform/linux/qt_form_window.h"
+#include "platform/linux/qt_key_repeat.h"
 #include "platform/linux/qt_key_router.h"
 #include "platform/linux/qt_message_box.h"
 #include "platform/linux/qt_style.h"
@@ -24,6 +25,7 @@ QtWindowSystem::QtWindowSystem()
   // The program ends on its own quit request, never because a window closed.
   QApplication::setQuitOnLastWindowClosed(false);
   qApp->installEventFilter(key_router_.get());
+  AskForKeyUpOnlyWhenLetGo();
   QAccessible::installFactory(&FormAccessible);
 }
 

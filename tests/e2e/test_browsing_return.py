@@ -24,7 +24,9 @@ def start_on_song_2(player, case):
 
 # With a slow speech engine the player handles the held key's repeats more slowly than the
 # keyboard sends them, and is still moving the focus long after the key is let go.
-@pytest.mark.parametrize("speech_delay", [0, 150], ids=["speech at once", "slow speech"])
+# On Linux a text is handed to speech-dispatcher at once, however slow the voice.
+@pytest.mark.parametrize("speech_delay", [0, pytest.param(150, marks=pytest.mark.platforms("wine"))],
+                         ids=["speech at once", "slow speech"])
 def test_a_held_down_key(player, case, speech_delay):
     twenty = [f"song {i:02}.mp3" for i in range(1, 21)]
     case.songs(twenty)
@@ -47,15 +49,20 @@ def test_a_held_down_key(player, case, speech_delay):
         expected += [SILENCE, player.announced(number, order)]
     assert player.events() == expected
     seen = len(player.events())
-    # The selection moved by one on the key-up: the repaint frames song 2, not the focused song.
-    player.wait_frames(2)
+    if player.repaints_when_restored:
+        # The selection moved by one on the key-up: the repaint frames song 2, not the focused song.
+        player.wait_frames(2)
+    else:
+        # Natively the restored window shows what it showed before: the band around the held
+        # key's last song. Only keypad 2 tells where the selection is.
+        player.wait_frames(last)
     player.wait_focus(last)
     player.keys("Keypad 2")
     player.wait_speaks(last + 1)
     assert player.events_since(seen) == [SILENCE, player.announced(3, order)]
     # The focus change paints over the band it drew last (around the held key's last song); the
     # band that the repaint drew around song 2 stays.
-    player.wait_frames(2, 3)
+    player.wait_frames(*((2, 3) if player.repaints_when_restored else (3,)))
     player.finish()
 
 

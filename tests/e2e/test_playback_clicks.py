@@ -1,6 +1,7 @@
 """Clicks other than Enter. A mouse press on a song button that has not got the focus moves the
 focus to it first, so the song is announced, and the click that follows on release plays it; the
 announcement and the song are heard together. Space clicks the focused song on key-up."""
+from harness import program
 from harness.speech import SILENCE, say
 
 
@@ -17,7 +18,7 @@ def test_mouse_press_announces_then_plays_and_space_plays_on_key_up(player, case
     recording = player.recording()
     # Song 3 has not got the focus (song 1 has it); which file it is depends on the folder's order.
     third = player.songs()[2]
-    title = third.caption[len(" 3 "):].rstrip()
+    title = program.caption_title(third.caption)
     player.click_song(3)
     player.wait_events(f"the announcement of song 3 ({title})", lambda events: say(f"3 {title}") in events)
     assert player.events()[-2:] == [SILENCE, say(f"3 {title}")]

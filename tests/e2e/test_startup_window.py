@@ -33,6 +33,12 @@ def expect_window(player, songs):
     player.expect_song_layout()
 
 
+def expect_song_font(player, number):
+    # A screen reader is not told a button's font: on Linux the song font goes unchecked here.
+    if player.reads_fonts:
+        assert player.song_font(number) == program.SONG_FONT, f"font of song {number}"
+
+
 def expect_startup_speech(player, order):
     """Made, speed 160 (with every button made), then song 1's announcement."""
     player.wait_speaks(1)
@@ -52,7 +58,7 @@ def test_one_song(player, case):
     music, before = start_with(player, case, ["ABC.MP3"])
     expect_window(player, 1)
     order = player.match_captions(["ABC.MP3"])
-    assert player.song_font(1) == program.SONG_FONT
+    expect_song_font(player, 1)
     expect_startup_speech(player, order)
     # Left of the column the background shows; song 1 is framed in blue after its announcement.
     assert player.pixels([program.BACKGROUND_POINT, program.FRAME_POINT_SONG_1]) == [program.BACKGROUND, program.FRAME]
@@ -71,7 +77,7 @@ def test_ten_songs(player, case):
     expect_window(player, 10)
     order = player.match_captions(TEN)
     for number in range(1, 11):
-        assert player.song_font(number) == program.SONG_FONT, f"font of song {number}"
+        expect_song_font(player, number)
     expect_startup_speech(player, order)
     finish_unchanged(player, music, before)
 
@@ -81,8 +87,8 @@ def test_twenty_songs(player, case):
     music, before = start_with(player, case, twenty)
     expect_window(player, 20)
     order = player.match_captions(twenty)
-    assert player.song_font(1) == program.SONG_FONT
-    assert player.song_font(20) == program.SONG_FONT
+    expect_song_font(player, 1)
+    expect_song_font(player, 20)
     expect_startup_speech(player, order)
     finish_unchanged(player, music, before)
 
@@ -112,7 +118,8 @@ def test_a_long_list_starts_as_fast_and_stays_untouched(player, case):
     # Each caption names a song of the folder, each song at most once.
     seen = set()
     for song in player.songs():
-        match = re.fullmatch(rf" {song.number} (track \d+) +", song.caption)
+        match = re.fullmatch(rf" {song.number} (track \d+) +", song.caption) or \
+            player.captions_trimmed and re.fullmatch(rf"{song.number} (track \d+)", song.caption)
         assert match, f"song {song.number} caption {song.caption!r}"
         assert (music / f"{match[1]}.mp3").exists() and match[1] not in seen, f"song {song.number} names {match[1]}"
         seen.add(match[1])

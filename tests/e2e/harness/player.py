@@ -9,6 +9,24 @@ from .waiting import WaitTimeout, wait_for, wait_until
 
 class Player(Verbs):
     speech = True       # the speech output of the running program exists
+    # What a driver can see of the program; where a platform shows a thing otherwise, the steps
+    # below check what it does show.
+    window_frame = True         # the player window's outer size includes a frame and title bar
+    captions_trimmed = False    # song captions are read without their leading and trailing blanks
+    reads_fonts = True          # the song buttons' font can be read
+    sees_hidden_windows = True  # a window made but never shown can be found
+    slow_speech = True          # the speech output can be made slow to accept texts
+    repaints_when_restored = True   # a restored window is painted afresh by the program
+
+    @staticmethod
+    def readable_menu(items):
+        """The menu bar's items as the driver can read them."""
+        return items
+
+    @staticmethod
+    def box_text(text):
+        """How a message box shows the program's text (its line ends may change)."""
+        return text
 
     def wait_for(self, what, query, wanted, timeout=10):
         return wait_for(what, query, wanted, timeout)
@@ -49,6 +67,7 @@ class Player(Verbs):
         """The message box shown now is titled `title`, says `text`, shows an icon or none, and
         has its one OK button."""
         box = self.wait_box()
+        text = self.box_text(text)
         assert (box.title, box.text, box.icon, box.buttons) == (title, text, icon, ("OK",)), \
             f"message box: expected {(title, text, icon, ('OK',))}, got {(box.title, box.text, box.icon, box.buttons)}"
         return box
@@ -101,8 +120,12 @@ class Player(Verbs):
         for song in self.songs():
             caption = program.sjis(song.caption)
             prefix = f" {song.number} ".encode()
-            assert caption.startswith(prefix), f"song {song.number} caption does not start with {prefix!r}: {caption!r}"
-            match = next((i for i, field in fields.items() if field == caption[len(prefix):]), None)
+            if self.captions_trimmed:
+                # A screen reader's name of the button: the caption without its outer blanks.
+                match = next((i for i, field in fields.items() if (prefix + field).strip(b" ") == caption), None)
+            else:
+                assert caption.startswith(prefix), f"song {song.number} caption does not start with {prefix!r}: {caption!r}"
+                match = next((i for i, field in fields.items() if field == caption[len(prefix):]), None)
             assert match is not None, f"song {song.number} caption {song.caption!r} matches no file's title field"
             order.append(names[match])
             del fields[match]
@@ -115,8 +138,14 @@ class Player(Verbs):
             assert got == program.song_rect(song.number) + (True, True), f"song {song.number}: {got}"
 
     def expect_outer_size(self, songs):
-        assert self.window().outer_size == program.outer_size(songs), \
-            f"outer size for {songs} songs: {self.window().outer_size}"
+        if self.window_frame:
+            assert self.window().outer_size == program.outer_size(songs), \
+                f"outer size for {songs} songs: {self.window().outer_size}"
+        else:
+            # Without a frame the client area is what the program sizes: the outer size less
+            # the frame that Windows puts around it.
+            assert self.window().client_size == program.client_size(songs), \
+                f"client size for {songs} songs: {self.window().client_size}"
 
     def song_showing(self, text):
         """The number of the song whose caption shows `text`."""

@@ -77,6 +77,17 @@ MAX_SONG_BUTTONS = (20, 21)         # a long list shows one of these
 FOLDER_DIALOG_CLIENT = (298, 341)
 
 
+# The player's frame on Windows: 3 pixels of border either side; border, title bar and menu bar
+# above, border below (19 pixels for each bar).
+WINDOWS_FRAME = (3 + 3, 3 + 19 + 19 + 3)
+
+
+def client_size(songs):
+    """The player's client area (below the menu bar) for a list of songs."""
+    width, height = outer_size(songs)
+    return (width - WINDOWS_FRAME[0], height - WINDOWS_FRAME[1])
+
+
 def song_top(number):
     return 16 + 60 * (number - 1)
 
@@ -118,6 +129,11 @@ SONG_FONT = Font("song button", 21, "bold", "japanese", 96)   # 16 points at 96 
 # --- Captions and announcements. The program counts title bytes in Shift-JIS.
 def sjis(text):
     return text.encode("cp932")
+
+
+def caption_title(caption):
+    """The title shown in a song button's caption, without the number and the blanks."""
+    return caption.strip().split(" ", 1)[1].rstrip() if " " in caption.strip() else ""
 
 
 def title_field(file_name):

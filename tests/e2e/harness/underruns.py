@@ -35,12 +35,17 @@ class SoundServerLog:
             after = time.monotonic()
             if best is None or after - before < best[1] - best[0]:
                 best = (before, after, name)
-        with open(self.path, encoding="utf-8", errors="replace") as log:
-            for line in log:
-                if "Freed" in line and f'"{best[2]}"' in line:
-                    self._offset = (best[0] + best[1]) / 2 - float(_TIME.match(line).group(1))
-                    return
-        raise RuntimeError(f"the sound server's log {self.path} does not show its clients (debug log off?)")
+        # The server writes its log a moment after the client has gone.
+        deadline = time.monotonic() + 10
+        while True:
+            with open(self.path, encoding="utf-8", errors="replace") as log:
+                for line in log:
+                    if "Freed" in line and f'"{best[2]}"' in line:
+                        self._offset = (best[0] + best[1]) / 2 - float(_TIME.match(line).group(1))
+                        return
+            if time.monotonic() > deadline:
+                raise RuntimeError(f"the sound server's log {self.path} does not show its clients (debug log off?)")
+            time.sleep(0.05)
 
     def underruns(self):
         """(start, end) of every underrun so far, in host monotonic seconds."""

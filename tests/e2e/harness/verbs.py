@@ -1,7 +1,7 @@
 """The verbs a platform driver offers the scenarios, in the program's terms. A driver implements
-each of them for one platform (today the Windows program under Wine; next the native Linux
-program) and hides every platform detail behind them: window handles, class names, font faces,
-how keys are injected and how the speech output is observed. Queries answer at once with what is
+each of them for one platform (the Windows program under Wine, the native Linux program) and
+hides every platform detail behind them: window handles, class names, font faces, how keys are
+injected and how the speech output is observed. Queries answer at once with what is
 there now; the steps in player.py wait for them. The program is started once per scenario and
 runs until it ends or the scenario is over."""
 from abc import ABC, abstractmethod
