@@ -31,20 +31,21 @@ def words_per_minute(rate):
 
 
 class _Client:
-    def __init__(self, micros):
+    def __init__(self, micros, order):
         self.micros = micros
+        self.order = order          # the place of its connection in the log
         self.program = False
-        self.events = []
+        self.events = []            # (place in the log, event)
         self.text = None            # the lines of a message being sent, else None
         self.ended = False
 
-    def add(self, event, micros):
-        self.events.append(SpeechEvent(event, micros))
+    def add(self, event, micros, order):
+        self.events.append((order, SpeechEvent(event, micros)))
 
-    def request(self, line, micros):
+    def request(self, line, micros, order):
         if self.text is not None:
             if line == ".\r\n":
-                self.add(("speak", "".join(self.text)[:-2]), micros)
+                self.add(("speak", "".join(self.text)[:-2]), micros, order)
                 self.text = None
             else:
                 self.text.append(line[1:] if line.startswith("..") else line)
@@ -53,20 +54,20 @@ class _Client:
         words = command.upper().split()
         if PROGRAM_CLIENT.fullmatch(command):
             self.program = True
-            self.add(("create",), self.micros)
+            self.add(("create",), self.micros, self.order)
         elif words[:3] == ["SET", "SELF", "RATE"] and len(words) == 4:
-            self.add(("speed", str(words_per_minute(int(words[3])))), micros)
+            self.add(("speed", str(words_per_minute(int(words[3])))), micros, order)
         elif words[:1] == ["SPEAK"]:
             self.text = []
         elif words[:1] == ["CANCEL"]:
-            self.add(("silence",), micros)
+            self.add(("silence",), micros, order)
         elif words[:1] == ["QUIT"]:
-            self.end(micros)
+            self.end(micros, order)
 
-    def end(self, micros):
+    def end(self, micros, order):
         if not self.ended:
             self.ended = True
-            self.add(("release",), micros)
+            self.add(("release",), micros, order)
 
 
 class ServiceLog:
@@ -107,31 +108,40 @@ class ServiceLog:
 
     def _read(self):
         clients, done = {}, []
-        for stamp, body in _entries(self.text()):
+        for order, (stamp, body) in enumerate(_entries(self.text())):
             data = _DATA.match(body)
             if data:
                 client = clients.get(int(data[1]))
                 if client is not None:
                     for line in re.findall(r".*?\r\n|.+\Z", data[2], re.S):
-                        client.request(line, stamp)
+                        client.request(line, stamp, order)
                 continue
             added = _ADDED.match(body)
             if added:
-                clients[int(added[1])] = _Client(stamp)
+                clients[int(added[1])] = _Client(stamp, order)
                 continue
             removed = _REMOVED.match(body)
             if removed and int(removed[1]) in clients:
                 client = clients.pop(int(removed[1]))
-                client.end(stamp)
+                client.end(stamp, order)
                 done.append(client)
+        # In the order the service logged them: its time stamps can step back at the turn of a
+        # second (the second and its microseconds are read apart), so they do not order events.
         events = [e for client in done + list(clients.values()) if client.program for e in client.events]
-        return sorted(events, key=lambda e: e.micros), any(c.program for c in clients.values())
+        return [event for _, event in sorted(events, key=lambda e: e[0])], \
+            any(c.program for c in clients.values())
 
 
 def _entries(text):
     """(microseconds since the epoch, body) of each entry; a body can span lines."""
     marks = list(_ENTRY.finditer(text))
+    last = 0
     for i, mark in enumerate(marks):
         end = marks[i + 1].start() - 1 if i + 1 < len(marks) else len(text) - 1
         seconds = time.mktime(time.strptime(mark[1], "%a %b %d %H:%M:%S %Y"))
-        yield int(seconds) * 1_000_000 + int(mark[2]), text[mark.end():max(end, mark.end())]
+        stamp = int(seconds) * 1_000_000 + int(mark[2])
+        if stamp < last:
+            # The service read the second before the turn and the microseconds after it.
+            stamp += 1_000_000
+        last = stamp
+        yield stamp, text[mark.end():max(end, mark.end())]
