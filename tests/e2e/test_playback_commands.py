@@ -42,9 +42,13 @@ def test_keypad_minus_stops_and_enter_resumes(player, case):
     recording.wait_class(880, 10, "Enter on the stopped song, its second tone")
     assert recording.first_tone(resume) == "440", "first tone after the resume"
     after = recording.span(440, resume)
+    # What the sound path dropped while the machine was too busy to feed it may be missing.
+    high = recording.first(880, resume)
+    dropped = recording.dropout_seconds(onset, resume - onset) + recording.dropout_seconds(resume, high - resume)
     # 2 s of the low tone in all when it resumes; a restart would add the whole 2 s again.
-    assert 1.6 <= before + after <= 2.6, \
-        f"low tone heard {before:.2f} s before the stop and {after:.2f} s after it: the song did not resume"
+    assert 1.6 - dropped <= before + after <= 2.6, \
+        f"low tone heard {before:.2f} s before the stop and {after:.2f} s after it " \
+        f"({dropped:.2f} s dropped by the sound path): the song did not resume"
     assert player.events() == [CREATE, speed(program.SPEED), say("1 rising")]
     player.close()
 

@@ -55,23 +55,33 @@ class Probe:
     def ask(self, *words, timeout=20):
         """Runs one probe command; returns its records as (kind, values) pairs. Raises ProbeError
         when the command fails (exit code not 0) or the probe does not answer."""
+        deadline = time.monotonic() + timeout
+        while True:
+            lines = self._ask_once(words, deadline)
+            # A question put to a window's own thread waits 5 s for it; on a loaded machine the
+            # thread can be busier than that. The question only reads, so it is asked again.
+            busy = any(line.endswith("\tno answer from the window's thread") for line in lines)
+            if not busy or time.monotonic() >= deadline:
+                break
+        rc = int(lines[-1].split("\t")[1])
+        records = [parse(line) for line in lines[:-1]]
+        if rc != 0:
+            raise ProbeError(f"probe {' '.join(words)} failed ({rc}): {lines[:-1]}")
+        return records
+
+    def _ask_once(self, words, deadline):
         if self._process is None or self._process.poll() is not None:
             self.start()
         try:
             self._process.stdin.write((" ".join(words) + "\n").encode())
             self._process.stdin.flush()
-            lines = self._read_answer(time.monotonic() + timeout)
+            return self._read_answer(deadline)
         except (OSError, ProbeError) as error:
             # A probe that hangs or died is replaced; the question fails.
             self._process.kill()
             self._process.wait()
             self._process = None
             raise ProbeError(f"probe {' '.join(words)}: {error}") from None
-        rc = int(lines[-1].split("\t")[1])
-        records = [parse(line) for line in lines[:-1]]
-        if rc != 0:
-            raise ProbeError(f"probe {' '.join(words)} failed ({rc}): {lines[:-1]}")
-        return records
 
     def _read_answer(self, deadline):
         lines = []
