@@ -64,9 +64,13 @@ def test_a_second_enter_does_not_restart_and_ctrl_s_stops(player, case):
     high = recording.first(880, onset)
     assert high is not None, "no onset of the second tone"
     # The second tone starts 2 s into the song; a restart at the second Enter would put it at 3 s.
-    # Dropouts of a busy machine's sound path delay it without being the program's.
-    gap = recording.song_seconds(onset, high)
-    assert 1.7 <= gap <= 2.4, f"the second tone came {gap:.2f} s after the first: the second Enter restarted the song"
+    # A busy machine's sound path drops out: Wine either delays the song by the dropout or skips
+    # what it could not play to keep time. So the recording's time may be late by the dropouts,
+    # and the song's own time (less them) may be early by them.
+    elapsed, gap = seconds(high - onset), recording.song_seconds(onset, high)
+    assert 1.7 <= elapsed and gap <= 2.4, \
+        f"the second tone came {elapsed:.2f} s after the first ({gap:.2f} s less dropouts): " \
+        "the second Enter restarted the song"
     breaks = [(round(seconds(p - second), 2), n) for p, n in recording.breaks(onset, high - onset)]
     assert not breaks, f"the song broke off (seconds after the second Enter, silent windows): {breaks}"
     player.keys("Ctrl+S")
@@ -87,7 +91,7 @@ def test_another_song_replaces_the_playing_one(player, case):
     player.focus_song(high)
     switch = recording.mark()
     player.keys("Enter")
-    recording.wait_class(880, 3, "Enter on the other song")
+    recording.wait_class(880, 10, "Enter on the other song")
     switched = recording.first(880, switch)
     assert switched is not None, "the other song was not heard"
     assert recording.song_seconds(switch, switched) <= 1.0, \
@@ -137,6 +141,9 @@ def test_stop_keys_with_nothing_playing_and_an_ended_song_again(player, case):
     recording.wait_class(880, 10, "the ended song again, its second tone")
     recording.wait_class("silent", 5, "the second end")
     low, high = recording.span(440, again), recording.span(880, again)
-    assert 0.8 <= low <= 1.2 and 0.8 <= high <= 1.2, \
-        f"after the end Enter played {low:.2f} s of the first tone and {high:.2f} s of the second (1 s each expected)"
+    # What the sound path dropped on a busy machine may be missing from either tone.
+    dropped = recording.dropout_seconds(again)
+    assert 0.8 <= low + dropped and low <= 1.2 and 0.8 <= high + dropped and high <= 1.2, \
+        f"after the end Enter played {low:.2f} s of the first tone and {high:.2f} s of the second " \
+        f"(1 s each expected; {dropped:.2f} s dropped by the sound path)"
     player.close()
