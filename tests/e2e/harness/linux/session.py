@@ -81,6 +81,11 @@ class LinuxSession:
         self._session_script("speech-mode", mode)
         self.speech_mode = mode
 
+    def stop_speech(self, crash=False):
+        """Stops the running service (`crash`: killed at once, as if it crashed); the program's
+        next request starts it again, in the same speech mode."""
+        self._session_script("speech-stop", *(["--kill"] if crash else []))
+
     def _session_script(self, *args):
         done = subprocess.run(["bash", str(SESSION_SCRIPT), *args], env=self.env, stdout=subprocess.PIPE,
                               stderr=subprocess.STDOUT, text=True, timeout=60)

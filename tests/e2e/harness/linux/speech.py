@@ -117,6 +117,10 @@ class ServiceLog:
                 continue
             added = _ADDED.match(body)
             if added:
+                # A service that was killed never noted its clients' end, and the one started
+                # after it hands out the same descriptors: the earlier client is done, unreleased.
+                if int(added[1]) in clients:
+                    done.append(clients.pop(int(added[1])))
                 clients[int(added[1])] = _Client(stamp)
                 continue
             removed = _REMOVED.match(body)
