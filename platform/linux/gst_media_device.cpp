@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/exception.h"
+#include "platform/linux/gst_audio_output.h"
 #include "platform/linux/gst_errors.h"
 #include "platform/linux/iconv_codec.h"
 #include "platform/linux/posix_file_system.h"
@@ -97,7 +98,19 @@ GstMediaDevice::~GstMediaDevice() { Close(); }
 void GstMediaDevice::Open(const PathName& path) {
   Retire();
   if (!gst_is_initialized()) gst_init(nullptr, nullptr);
-  const std::string uri = FileUri(path);
+  try {
+    const std::string uri = FileUri(path);
+    pipeline_ = Prepare(uri);
+    uri_ = uri;
+  } catch (...) {
+    DisposeRetired();
+    throw;
+  }
+}
+
+// A pipeline for the song at `uri`, ready to play at its start; raises with the reason when the
+// song cannot be played, leaving nothing behind.
+GstElement* GstMediaDevice::Prepare(const std::string& uri) {
   GstElement* playbin = gst_element_factory_make("playbin", nullptr);
   if (playbin == nullptr) Fail("GStreamer の再生部品 (playbin) がありません。");
   GError* error = nullptr;
@@ -115,15 +128,38 @@ void GstMediaDevice::Open(const PathName& path) {
   gst_object_unref(bus);
   try {
     AwaitPreroll(playbin, sink, gst_element_set_state(playbin, GST_STATE_PAUSED));
+    if (PlaysIntoNothing(sink)) Fail("音声を出力する装置を開けません。");
     gint audio_streams = 0;
     g_object_get(playbin, "n-audio", &audio_streams, nullptr);
     if (audio_streams == 0) Fail("このファイルには音声がありません。");
   } catch (...) {
     Dispose(playbin);
-    DisposeRetired();
     throw;
   }
-  pipeline_ = playbin;
+  return playbin;
+}
+
+// The song's sound output failed while it played (the sound server went away, the sound card
+// was unplugged): the song goes on from where it broke off in a new pipeline, once an output
+// can be opened again. Until then nothing plays, as with any failure of a device while playing.
+bool GstMediaDevice::Recover() {
+  gint64 position = 0;
+  if (!gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position)) position = 0;
+  GstElement* fresh = nullptr;
+  try {
+    fresh = Prepare(uri_);
+  } catch (const EMCIDeviceError&) {
+    return false;
+  }
+  Dispose(pipeline_);
+  pipeline_ = fresh;
+  playing_ = ended_ = failed_ = false;
+  if (position > 0) {
+    gst_element_seek_simple(pipeline_, GST_FORMAT_TIME,
+                            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                            position);
+  }
+  return true;
 }
 
 // Taking a pipeline down (its sound stream, its threads) takes milliseconds that the next song
@@ -146,6 +182,7 @@ void GstMediaDevice::DisposeRetired() {
 void GstMediaDevice::Play() {
   RequireOpen();
   ReadBus();
+  if (failed_ && !Recover()) return;
   if (ended_) {
     // Played to its end: the song starts again from its beginning.
     gst_element_seek_simple(pipeline_, GST_FORMAT_TIME,
