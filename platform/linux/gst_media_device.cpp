@@ -144,7 +144,10 @@ GstElement* GstMediaDevice::Prepare(const std::string& uri) {
 // can be opened again. Until then nothing plays, as with any failure of a device while playing.
 bool GstMediaDevice::Recover() {
   gint64 position = 0;
-  if (!gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position)) position = 0;
+  if (gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position)) broke_at_ = position;
+  // The broken output lets go of its sound server first: a new output would otherwise share the
+  // dead connection and find no sound server either.
+  gst_element_set_state(pipeline_, GST_STATE_NULL);
   GstElement* fresh = nullptr;
   try {
     fresh = Prepare(uri_);
@@ -154,11 +157,12 @@ bool GstMediaDevice::Recover() {
   Dispose(pipeline_);
   pipeline_ = fresh;
   playing_ = ended_ = failed_ = false;
-  if (position > 0) {
+  if (broke_at_ > 0) {
     gst_element_seek_simple(pipeline_, GST_FORMAT_TIME,
                             static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                            position);
+                            broke_at_);
   }
+  broke_at_ = 0;
   return true;
 }
 
@@ -171,6 +175,7 @@ void GstMediaDevice::Retire() {
   retired_ = pipeline_;
   pipeline_ = nullptr;
   playing_ = ended_ = failed_ = false;
+  broke_at_ = 0;
 }
 
 void GstMediaDevice::DisposeRetired() {
@@ -216,6 +221,7 @@ void GstMediaDevice::Close() {
   Dispose(pipeline_);
   pipeline_ = nullptr;
   playing_ = ended_ = failed_ = false;
+  broke_at_ = 0;
 }
 
 std::optional<int64_t> GstMediaDevice::PositionMilliseconds() {
