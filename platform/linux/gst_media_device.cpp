@@ -123,6 +123,7 @@ GstElement* GstMediaDevice::Prepare(const std::string& uri) {
   // Songs only: cover pictures and video tracks are never decoded.
   gst_util_set_object_arg(G_OBJECT(playbin), "flags", "audio+soft-volume");
   g_object_set(playbin, "uri", uri.c_str(), "audio-sink", sink, nullptr);
+  FollowReached(playbin, sink);
   GstBus* bus = gst_element_get_bus(playbin);
   gst_bus_set_sync_handler(bus, &KeepUseful, nullptr, nullptr);
   gst_object_unref(bus);
@@ -143,8 +144,6 @@ GstElement* GstMediaDevice::Prepare(const std::string& uri) {
 // was unplugged): the song goes on from where it broke off in a new pipeline, once an output
 // can be opened again. Until then nothing plays, as with any failure of a device while playing.
 bool GstMediaDevice::Recover() {
-  gint64 position = 0;
-  if (gst_element_query_position(pipeline_, GST_FORMAT_TIME, &position)) broke_at_ = position;
   // The broken output lets go of its sound server first: a new output would otherwise share the
   // dead connection and find no sound server either.
   gst_element_set_state(pipeline_, GST_STATE_NULL);
@@ -154,15 +153,15 @@ bool GstMediaDevice::Recover() {
   } catch (const EMCIDeviceError&) {
     return false;
   }
+  const gint64 broke_at = Reached(pipeline_);
   Dispose(pipeline_);
   pipeline_ = fresh;
   playing_ = ended_ = failed_ = false;
-  if (broke_at_ > 0) {
+  if (broke_at > 0) {
     gst_element_seek_simple(pipeline_, GST_FORMAT_TIME,
                             static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                            broke_at_);
+                            broke_at);
   }
-  broke_at_ = 0;
   return true;
 }
 
@@ -175,7 +174,6 @@ void GstMediaDevice::Retire() {
   retired_ = pipeline_;
   pipeline_ = nullptr;
   playing_ = ended_ = failed_ = false;
-  broke_at_ = 0;
 }
 
 void GstMediaDevice::DisposeRetired() {
@@ -221,7 +219,6 @@ void GstMediaDevice::Close() {
   Dispose(pipeline_);
   pipeline_ = nullptr;
   playing_ = ended_ = failed_ = false;
-  broke_at_ = 0;
 }
 
 std::optional<int64_t> GstMediaDevice::PositionMilliseconds() {

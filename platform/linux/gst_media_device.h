@@ -50,7 +50,6 @@ class GstMediaDevice : public MediaDevice {
   bool playing_ = false;  // asked to play and not stopped since
   bool ended_ = false;    // the song played to its end
   bool failed_ = false;   // the device failed after the song was opened; nothing plays
-  int64_t broke_at_ = 0;  // where the song was when its output failed, in nanoseconds
 };
 
 }  // namespace platform::linux_impl

@@ -142,6 +142,12 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
     def speech_used(self):
         return bool(self.spoken())
 
+    def kill_sound_server(self):
+        self.session.kill_sound()
+
+    def restart_sound_server(self):
+        self.session.restart_sound()
+
     def recording(self):
         recording = self.session.desktop.recording(self._case / f"recording-{len(self._recordings) + 1}.raw")
         self._recordings.append(recording)

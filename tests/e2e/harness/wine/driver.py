@@ -190,6 +190,12 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         text = self._program_log.read_text(encoding="utf-8", errors="replace")
         return {name.lower() for name in re.findall(r'Loaded L"(?:[^"]*\\\\)?([^"\\]+)"', text)}
 
+    def kill_sound_server(self):
+        self.session.desktop.kill_sound()
+
+    def restart_sound_server(self):
+        self.session.desktop.restart_sound()
+
     def recording(self):
         recording = self.session.desktop.recording(self._case / f"recording-{len(self._recordings) + 1}.raw")
         self._recordings.append(recording)
