@@ -61,6 +61,9 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
     def end_scenario(self):
         for recording in self._recordings:
             recording.stop()
+        # A scenario that ended while the sound server was away leaves sound for the next ones.
+        if not self.session.desktop.sound_running():
+            self.restart_sound_server()
         if self.running():
             try:
                 self.request_close()

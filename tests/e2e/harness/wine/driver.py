@@ -53,6 +53,9 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
     def end_scenario(self):
         for recording in self._recordings:
             recording.stop()
+        # A scenario that ended while the sound server was away leaves sound for the next ones.
+        if not self.session.desktop.sound_running():
+            self.restart_sound_server()
         if self.running():
             try:
                 self.request_close()
