@@ -31,15 +31,17 @@ def words_per_minute(rate):
 
 
 class _Client:
-    def __init__(self, micros):
+    def __init__(self, micros, journal):
         self.micros = micros
         self.program = False
         self.events = []
+        self.journal = journal      # every client's events, in the order the log holds them
         self.text = None            # the lines of a message being sent, else None
         self.ended = False
 
     def add(self, event, micros):
         self.events.append(SpeechEvent(event, micros))
+        self.journal.append((self, self.events[-1]))
 
     def request(self, line, micros):
         if self.text is not None:
@@ -106,7 +108,7 @@ class ServiceLog:
         return self._read()[1]
 
     def _read(self):
-        clients, done = {}, []
+        clients, journal = {}, []
         for stamp, body in _entries(self.text()):
             data = _DATA.match(body)
             if data:
@@ -118,24 +120,30 @@ class ServiceLog:
             added = _ADDED.match(body)
             if added:
                 # A service that was killed never noted its clients' end, and the one started
-                # after it hands out the same descriptors: the earlier client is done, unreleased.
-                if int(added[1]) in clients:
-                    done.append(clients.pop(int(added[1])))
-                clients[int(added[1])] = _Client(stamp)
+                # after it hands out the same descriptors: the earlier client's events stay in the
+                # journal, unreleased.
+                clients[int(added[1])] = _Client(stamp, journal)
                 continue
             removed = _REMOVED.match(body)
             if removed and int(removed[1]) in clients:
-                client = clients.pop(int(removed[1]))
-                client.end(stamp)
-                done.append(client)
-        events = [e for client in done + list(clients.values()) if client.program for e in client.events]
-        return sorted(events, key=lambda e: e.micros), any(c.program for c in clients.values())
+                clients.pop(int(removed[1])).end(stamp)
+        # In the log's order, not the stamps' (see _entries).
+        events = [e for client, e in journal if client.program]
+        return events, any(c.program for c in clients.values())
 
 
 def _entries(text):
     """(microseconds since the epoch, body) of each entry; a body can span lines."""
     marks = list(_ENTRY.finditer(text))
+    last = 0
     for i, mark in enumerate(marks):
         end = marks[i + 1].start() - 1 if i + 1 < len(marks) else len(text) - 1
         seconds = time.mktime(time.strptime(mark[1], "%a %b %d %H:%M:%S %Y"))
-        yield int(seconds) * 1_000_000 + int(mark[2]), text[mark.end():max(end, mark.end())]
+        stamp = int(seconds) * 1_000_000 + int(mark[2])
+        # The service reads the seconds and the microseconds of a stamp apart: an entry written
+        # just after a second began can carry the second before ("18:58:58 : 25" written after
+        # "18:58:58 : 757520"), which would sort it before what came earlier.
+        if last - 1_000_000 < stamp < last - 50_000:
+            stamp += 1_000_000
+        last = max(last, stamp)
+        yield stamp, text[mark.end():max(end, mark.end())]
