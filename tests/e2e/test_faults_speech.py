@@ -25,7 +25,10 @@ and take the next, but the service can be unreachable or go away:
 - the service stopped during a run and unable to start again: the next announcement shows one
   exception box saying that speech-dispatcher cannot be reached; the keys after it move the focus
   without any box while the service stays away; once it can be started again, announcements come
-  back within a few seconds, still without a box."""
+  back within a few seconds, still without a box;
+- the service gone when a song cannot be played: the report of the song is the first request that
+  fails, so the exception box about speech-dispatcher shows instead of the "エラー" box; choosing
+  the song again shows the "エラー" box, without speech, and another song still plays."""
 import pytest
 
 from harness import program
@@ -227,4 +230,29 @@ def test_a_service_that_stays_away_is_reported_once(player, case):
     player.wait_speaks(speaks + 1)
     texts = [e[1] for e in player.events() if e[0] == "speak"]
     assert texts[-1] == program.announcement(focus[0], order[focus[0] - 1]), texts
+    player.close()
+
+
+@pytest.mark.platforms("linux")
+def test_a_song_that_cannot_be_played_while_the_service_is_away(player, case):
+    case.song("music/good.mp3", (440, 6))
+    case.song("music/gone.mp3", (880, 6))
+    order = player.start_songs(case.help_file(), ["good.mp3", "gone.mp3"])
+    gone, good = order.index("gone.mp3") + 1, order.index("good.mp3") + 1
+    player.focus_song(gone)
+    (case.dir / "music" / "gone.mp3").unlink()
+    player.session.set_speech("none")
+    player.keys("Enter")
+    dismiss(player, exception_box(player, "音声合成サービス (speech-dispatcher) に接続できません。"))
+    speaks = player.speak_count()
+    player.wait_focus(gone)
+    player.keys("Enter")
+    player.expect_box(program.ERROR_TITLE, program.not_found("gone.mp3"), icon=True)
+    assert player.speak_count() == speaks, player.events()
+    player.press_ok()
+    player.wait_active("player")
+    recording = player.recording()
+    player.keys("Down")
+    player.wait_focus(good)
+    player.play(recording, "440", "another song while the service is away")
     player.close()
