@@ -142,7 +142,7 @@ def _entries(text):
         stamp = int(seconds) * 1_000_000 + int(mark[2])
         # The service reads the seconds and the microseconds of a stamp apart: an entry written
         # just after a second began can carry the second before ("18:58:58 : 25" written after
-        # "18:58:58 : 757520"), which would sort it before what came earlier.
+        # "18:58:58 : 757520"), which would date it before what came earlier.
         if last - 1_000_000 < stamp < last - 50_000:
             stamp += 1_000_000
         last = max(last, stamp)
