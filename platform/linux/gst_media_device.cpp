@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/exception.h"
+#include "platform/linux/gst_audio_output.h"
 #include "platform/linux/gst_errors.h"
 #include "platform/linux/iconv_codec.h"
 #include "platform/linux/posix_file_system.h"
@@ -97,7 +98,19 @@ GstMediaDevice::~GstMediaDevice() { Close(); }
 void GstMediaDevice::Open(const PathName& path) {
   Retire();
   if (!gst_is_initialized()) gst_init(nullptr, nullptr);
-  const std::string uri = FileUri(path);
+  try {
+    const std::string uri = FileUri(path);
+    pipeline_ = Prepare(uri);
+    uri_ = uri;
+  } catch (...) {
+    DisposeRetired();
+    throw;
+  }
+}
+
+// A pipeline for the song at `uri`, ready to play at its start; raises with the reason when the
+// song cannot be played, leaving nothing behind.
+GstElement* GstMediaDevice::Prepare(const std::string& uri) {
   GstElement* playbin = gst_element_factory_make("playbin", nullptr);
   if (playbin == nullptr) Fail("GStreamer の再生部品 (playbin) がありません。");
   GError* error = nullptr;
@@ -110,20 +123,46 @@ void GstMediaDevice::Open(const PathName& path) {
   // Songs only: cover pictures and video tracks are never decoded.
   gst_util_set_object_arg(G_OBJECT(playbin), "flags", "audio+soft-volume");
   g_object_set(playbin, "uri", uri.c_str(), "audio-sink", sink, nullptr);
+  FollowReached(playbin, sink);
   GstBus* bus = gst_element_get_bus(playbin);
   gst_bus_set_sync_handler(bus, &KeepUseful, nullptr, nullptr);
   gst_object_unref(bus);
   try {
     AwaitPreroll(playbin, sink, gst_element_set_state(playbin, GST_STATE_PAUSED));
+    if (PlaysIntoNothing(sink)) Fail("音声を出力する装置を開けません。");
     gint audio_streams = 0;
     g_object_get(playbin, "n-audio", &audio_streams, nullptr);
     if (audio_streams == 0) Fail("このファイルには音声がありません。");
   } catch (...) {
     Dispose(playbin);
-    DisposeRetired();
     throw;
   }
-  pipeline_ = playbin;
+  return playbin;
+}
+
+// The song's sound output failed while it played (the sound server went away, the sound card
+// was unplugged): the song goes on from where it broke off in a new pipeline, once an output
+// can be opened again. Until then nothing plays, as with any failure of a device while playing.
+bool GstMediaDevice::Recover() {
+  // The broken output lets go of its sound server first: a new output would otherwise share the
+  // dead connection and find no sound server either.
+  gst_element_set_state(pipeline_, GST_STATE_NULL);
+  GstElement* fresh = nullptr;
+  try {
+    fresh = Prepare(uri_);
+  } catch (const EMCIDeviceError&) {
+    return false;
+  }
+  const gint64 broke_at = Reached(pipeline_);
+  Dispose(pipeline_);
+  pipeline_ = fresh;
+  playing_ = ended_ = failed_ = false;
+  if (broke_at > 0) {
+    gst_element_seek_simple(pipeline_, GST_FORMAT_TIME,
+                            static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                            broke_at);
+  }
+  return true;
 }
 
 // Taking a pipeline down (its sound stream, its threads) takes milliseconds that the next song
@@ -146,6 +185,7 @@ void GstMediaDevice::DisposeRetired() {
 void GstMediaDevice::Play() {
   RequireOpen();
   ReadBus();
+  if (failed_ && !Recover()) return;
   if (ended_) {
     // Played to its end: the song starts again from its beginning.
     gst_element_seek_simple(pipeline_, GST_FORMAT_TIME,

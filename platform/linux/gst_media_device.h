@@ -36,12 +36,15 @@ class GstMediaDevice : public MediaDevice {
   std::optional<int64_t> PositionMilliseconds();
 
  private:
+  _GstElement* Prepare(const std::string& uri);
+  bool Recover();
   void ReadBus();
   void RequireOpen() const;
   void Retire();
   void DisposeRetired();
 
   std::string audio_sink_;
+  std::string uri_;  // of the open song
   _GstElement* pipeline_ = nullptr;
   _GstElement* retired_ = nullptr;  // the song closed by Open, quiet, taken down at the next Play
   bool playing_ = false;  // asked to play and not stopped since

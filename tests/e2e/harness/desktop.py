@@ -34,6 +34,7 @@ class Desktop:
         self.dir = Path(session_dir)
         self.env = dict(os.environ)
         self._servers = []
+        self._sound_starts = 0
 
     def start(self):
         try:
@@ -72,18 +73,37 @@ class Desktop:
                         # song Wine plays never reaches the sink.
                         PULSE_LATENCY_MSEC="30")
         env = dict(self.env, HOME=str(run), XDG_CONFIG_HOME=str(run / ".config"))
-        self._servers.append(subprocess.Popen(
+        # A sound server started again during the session logs anew: its clock starts at 0.
+        self._sound_starts += 1
+        log = "pulse.log" if self._sound_starts == 1 else f"pulse-{self._sound_starts}.log"
+        self._sound_server = subprocess.Popen(
             # The debug log tells when a stream ran dry (see underruns.py). The server stays at
             # the session's priority instead of raising its own.
             ["pulseaudio", "--log-level=debug", "--log-time=1", "--high-priority=no", "--realtime=no",
              "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
              "--disallow-exit", "-L", f"module-native-protocol-unix socket={run}/native auth-anonymous=1",
              "-L", f"module-null-sink sink_name={SINK}"],
-            env=env, stdout=self._log("pulse.log"), stderr=subprocess.STDOUT, preexec_fn=ends_with_us))
+            env=env, stdout=self._log(log), stderr=subprocess.STDOUT, preexec_fn=ends_with_us)
+        self._servers.append(self._sound_server)
         wait_until("the PulseAudio null sink", lambda: SINK in self._output(["pactl", "list", "short", "sinks"]), 15)
         self._quiet(["pactl", "set-default-sink", SINK])
-        self.sound_log = SoundServerLog(self.dir / "pulse.log")
+        self.sound_log = SoundServerLog(self.dir / log)
         self.sound_log.calibrate(self.env)
+
+    # --- The sound server going away and coming back while the session runs.
+    def sound_running(self):
+        return self._sound_server.poll() is None
+
+    def kill_sound(self):
+        """The sound server ends at once, as if it crashed: its clients lose their streams."""
+        self._sound_server.kill()
+        self._sound_server.wait()
+        self._servers.remove(self._sound_server)
+
+    def restart_sound(self):
+        """A sound server at the same address again, with its null sink."""
+        assert not self.sound_running(), "the sound server still runs"
+        self._start_sound()
 
     def stop(self):
         for server in reversed(self._servers):

@@ -189,6 +189,15 @@ class Verbs(ABC):
     def recording(self):
         """Starts recording what the program plays from now on; returns the audio.Recording."""
 
+    @abstractmethod
+    def kill_sound_server(self):
+        """The session's sound server ends at once, as if it crashed."""
+
+    @abstractmethod
+    def restart_sound_server(self):
+        """The sound server runs again at the same address (a recording started before it went
+        ended with it: start another)."""
+
     # --- The help window and the folder dialog (None until the program has made them).
     @abstractmethod
     def help_window(self): ...

@@ -61,6 +61,9 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
     def end_scenario(self):
         for recording in self._recordings:
             recording.stop()
+        # A scenario that ended while the sound server was away leaves sound for the next ones.
+        if not self.session.desktop.sound_running():
+            self.restart_sound_server()
         if self.running():
             try:
                 self.request_close()
@@ -141,6 +144,12 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
 
     def speech_used(self):
         return bool(self.spoken())
+
+    def kill_sound_server(self):
+        self.session.kill_sound()
+
+    def restart_sound_server(self):
+        self.session.restart_sound()
 
     def recording(self):
         recording = self.session.desktop.recording(self._case / f"recording-{len(self._recordings) + 1}.raw")

@@ -12,6 +12,7 @@ from pathlib import Path
 
 from ..children import ends_with_us
 from ..desktop import SINK, Desktop
+from ..waiting import wait_until
 from .speech import ServiceLog
 
 REPO = Path(__file__).resolve().parents[4]
@@ -66,11 +67,22 @@ class LinuxSession:
     def _start_keeper(self):
         # The null sink's monitor delivers nothing while no stream plays: a silent stream keeps
         # the recording going between songs. The stream asks only for what it plays.
-        self._servers.append(subprocess.Popen(
+        self._keeper = subprocess.Popen(
             ["pacat", "--playback", "--raw", "--format=s16le", "--rate=16000", "--channels=1",
              "--latency-msec=30", f"--device={SINK}", "--client-name=silence"],
             stdin=open("/dev/zero", "rb"), env=self.env,
-            stdout=self._log("keeper.log"), stderr=subprocess.STDOUT, preexec_fn=ends_with_us))
+            stdout=self._log("keeper.log"), stderr=subprocess.STDOUT, preexec_fn=ends_with_us)
+        self._servers.append(self._keeper)
+
+    # --- The sound server going away and coming back.
+    def kill_sound(self):
+        self.desktop.kill_sound()
+        wait_until("the silent stream to end with the sound server", lambda: self._keeper.poll() is not None, 10)
+        self._servers.remove(self._keeper)
+
+    def restart_sound(self):
+        self.desktop.restart_sound()
+        self._start_keeper()
 
     # --- Speech.
     def set_speech(self, mode):
@@ -80,6 +92,11 @@ class LinuxSession:
             return
         self._session_script("speech-mode", mode)
         self.speech_mode = mode
+
+    def stop_speech(self, crash=False):
+        """Stops the running service (`crash`: killed at once, as if it crashed); the program's
+        next request starts it again, in the same speech mode."""
+        self._session_script("speech-stop", *(["--kill"] if crash else []))
 
     def _session_script(self, *args):
         done = subprocess.run(["bash", str(SESSION_SCRIPT), *args], env=self.env, stdout=subprocess.PIPE,

@@ -31,21 +31,22 @@ def words_per_minute(rate):
 
 
 class _Client:
-    def __init__(self, micros, order):
+    def __init__(self, micros, journal):
         self.micros = micros
-        self.order = order          # the place of its connection in the log
         self.program = False
-        self.events = []            # (place in the log, event)
+        self.events = []
+        self.journal = journal      # every client's events, in the order the log holds them
         self.text = None            # the lines of a message being sent, else None
         self.ended = False
 
-    def add(self, event, micros, order):
-        self.events.append((order, SpeechEvent(event, micros)))
+    def add(self, event, micros):
+        self.events.append(SpeechEvent(event, micros))
+        self.journal.append((self, self.events[-1]))
 
-    def request(self, line, micros, order):
+    def request(self, line, micros):
         if self.text is not None:
             if line == ".\r\n":
-                self.add(("speak", "".join(self.text)[:-2]), micros, order)
+                self.add(("speak", "".join(self.text)[:-2]), micros)
                 self.text = None
             else:
                 self.text.append(line[1:] if line.startswith("..") else line)
@@ -54,20 +55,20 @@ class _Client:
         words = command.upper().split()
         if PROGRAM_CLIENT.fullmatch(command):
             self.program = True
-            self.add(("create",), self.micros, self.order)
+            self.add(("create",), self.micros)
         elif words[:3] == ["SET", "SELF", "RATE"] and len(words) == 4:
-            self.add(("speed", str(words_per_minute(int(words[3])))), micros, order)
+            self.add(("speed", str(words_per_minute(int(words[3])))), micros)
         elif words[:1] == ["SPEAK"]:
             self.text = []
         elif words[:1] == ["CANCEL"]:
-            self.add(("silence",), micros, order)
+            self.add(("silence",), micros)
         elif words[:1] == ["QUIT"]:
-            self.end(micros, order)
+            self.end(micros)
 
-    def end(self, micros, order):
+    def end(self, micros):
         if not self.ended:
             self.ended = True
-            self.add(("release",), micros, order)
+            self.add(("release",), micros)
 
 
 class ServiceLog:
@@ -107,29 +108,28 @@ class ServiceLog:
         return self._read()[1]
 
     def _read(self):
-        clients, done = {}, []
-        for order, (stamp, body) in enumerate(_entries(self.text())):
+        clients, journal = {}, []
+        for stamp, body in _entries(self.text()):
             data = _DATA.match(body)
             if data:
                 client = clients.get(int(data[1]))
                 if client is not None:
                     for line in re.findall(r".*?\r\n|.+\Z", data[2], re.S):
-                        client.request(line, stamp, order)
+                        client.request(line, stamp)
                 continue
             added = _ADDED.match(body)
             if added:
-                clients[int(added[1])] = _Client(stamp, order)
+                # A service that was killed never noted its clients' end, and the one started
+                # after it hands out the same descriptors: the earlier client's events stay in the
+                # journal, unreleased.
+                clients[int(added[1])] = _Client(stamp, journal)
                 continue
             removed = _REMOVED.match(body)
             if removed and int(removed[1]) in clients:
-                client = clients.pop(int(removed[1]))
-                client.end(stamp, order)
-                done.append(client)
-        # In the order the service logged them: its time stamps can step back at the turn of a
-        # second (the second and its microseconds are read apart), so they do not order events.
-        events = [e for client in done + list(clients.values()) if client.program for e in client.events]
-        return [event for _, event in sorted(events, key=lambda e: e[0])], \
-            any(c.program for c in clients.values())
+                clients.pop(int(removed[1])).end(stamp)
+        # In the log's order, not the stamps' (see _entries).
+        events = [e for client, e in journal if client.program]
+        return events, any(c.program for c in clients.values())
 
 
 def _entries(text):
@@ -140,8 +140,10 @@ def _entries(text):
         end = marks[i + 1].start() - 1 if i + 1 < len(marks) else len(text) - 1
         seconds = time.mktime(time.strptime(mark[1], "%a %b %d %H:%M:%S %Y"))
         stamp = int(seconds) * 1_000_000 + int(mark[2])
-        if stamp < last:
-            # The service read the second before the turn and the microseconds after it.
+        # The service reads the seconds and the microseconds of a stamp apart: an entry written
+        # just after a second began can carry the second before ("18:58:58 : 25" written after
+        # "18:58:58 : 757520"), which would date it before what came earlier.
+        if last - 1_000_000 < stamp < last - 50_000:
             stamp += 1_000_000
-        last = stamp
+        last = max(last, stamp)
         yield stamp, text[mark.end():max(end, mark.end())]

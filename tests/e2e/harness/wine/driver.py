@@ -53,6 +53,9 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
     def end_scenario(self):
         for recording in self._recordings:
             recording.stop()
+        # A scenario that ended while the sound server was away leaves sound for the next ones.
+        if not self.session.desktop.sound_running():
+            self.restart_sound_server()
         if self.running():
             try:
                 self.request_close()
@@ -189,6 +192,12 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         """The file names (lower case) of the DLLs loaded into the program since the last start."""
         text = self._program_log.read_text(encoding="utf-8", errors="replace")
         return {name.lower() for name in re.findall(r'Loaded L"(?:[^"]*\\\\)?([^"\\]+)"', text)}
+
+    def kill_sound_server(self):
+        self.session.desktop.kill_sound()
+
+    def restart_sound_server(self):
+        self.session.desktop.restart_sound()
 
     def recording(self):
         recording = self.session.desktop.recording(self._case / f"recording-{len(self._recordings) + 1}.raw")
