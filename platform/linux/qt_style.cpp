@@ -1,5 +1,6 @@
 #include "platform/linux/qt_style.h"
 
+#include <QIcon>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -24,6 +25,13 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption* optio
   painter->setBrush(Qt::NoBrush);
   painter->drawRect(button->rect.adjusted(4, 4, -5, -5));
   painter->restore();
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                const QWidget* widget) const {
+  if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+    return QIcon();
+  return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 }  // namespace platform::linux_impl
