@@ -96,7 +96,9 @@ def test_another_song_replaces_the_playing_one(player, case):
     assert switched is not None, "the other song was not heard"
     assert recording.song_seconds(switch, switched) <= 1.0, \
         f"the other song began {recording.song_seconds(switch, switched):.2f} s after Enter"
-    assert recording.count("both", switch, switched - switch + RATE) == 0, "both tones over the new song's start"
+    # One 20 ms window may hold the old song's last sound and the new one's first, one after the
+    # other; both songs at once would fill window after window.
+    assert recording.count("both", switch, switched - switch + RATE) <= 1, "both tones over the new song's start"
     recording.wait_recorded(switched, 0.5)
     assert recording.count(440, switched, RATE // 2) == 0, "the low tone while the other song plays"
     # Let the other song reach its low part, go back to the first song, then choose the other
