@@ -3,6 +3,7 @@ timeout, a closed terminal) before it could stop them: each child asks the kerne
 when its parent goes (Linux's parent-death signal, kept across exec)."""
 import ctypes
 import signal
+import subprocess
 
 _PR_SET_PDEATHSIG = 1
 _libc = ctypes.CDLL(None, use_errno=True)
@@ -11,3 +12,16 @@ _libc = ctypes.CDLL(None, use_errno=True)
 def ends_with_us():
     """For subprocess.Popen(preexec_fn=...)."""
     _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+def stop_all(processes):
+    """Ends the processes, the last started first: each is asked to end, and killed if it has not
+    within 10 s."""
+    for process in reversed(processes):
+        if process.poll() is None:
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()

@@ -7,7 +7,7 @@ import subprocess
 from pathlib import Path
 
 from .audio import Recording
-from .children import ends_with_us
+from .children import ends_with_us, stop_all
 from .underruns import SoundServerLog
 from .waiting import wait_until
 
@@ -106,14 +106,7 @@ class Desktop:
         self._start_sound()
 
     def stop(self):
-        for server in reversed(self._servers):
-            if server.poll() is None:
-                server.terminate()
-                try:
-                    server.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    server.kill()
-                    server.wait()
+        stop_all(self._servers)
         self._servers = []
 
     def _log(self, name):

@@ -10,7 +10,7 @@ import subprocess
 import time
 from pathlib import Path
 
-from ..children import ends_with_us
+from ..children import ends_with_us, stop_all
 from ..desktop import SINK, Desktop
 from ..waiting import wait_until
 from .speech import ServiceLog
@@ -110,14 +110,7 @@ class LinuxSession:
                 self._session_script("speech-stop")
             except Exception:
                 pass
-        for server in reversed(self._servers):
-            if server.poll() is None:
-                server.terminate()
-                try:
-                    server.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    server.kill()
-                    server.wait()
+        stop_all(self._servers)
         self._servers = []
         self._end_marked()
         self.desktop.stop()
