@@ -131,7 +131,15 @@ class ServiceLog:
 def _entries(text):
     """(microseconds since the epoch, body) of each entry; a body can span lines."""
     marks = list(_ENTRY.finditer(text))
+    last = 0
     for i, mark in enumerate(marks):
         end = marks[i + 1].start() - 1 if i + 1 < len(marks) else len(text) - 1
         seconds = time.mktime(time.strptime(mark[1], "%a %b %d %H:%M:%S %Y"))
-        yield int(seconds) * 1_000_000 + int(mark[2]), text[mark.end():max(end, mark.end())]
+        stamp = int(seconds) * 1_000_000 + int(mark[2])
+        # The service reads the clock twice for a stamp, the second and then the microseconds:
+        # at the turn of a second an entry can carry the second before with the new
+        # microseconds ("18:42:18 : 101" after "18:42:18 : 999910"). The log's order is right.
+        if stamp < last and stamp + 1_000_000 >= last:
+            stamp += 1_000_000
+        last = max(last, stamp)
+        yield stamp, text[mark.end():max(end, mark.end())]
