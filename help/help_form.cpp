@@ -26,7 +26,7 @@ void THelpF::FormCreate() {
     throw platform::EFOpenError(std::string(texts::kCannotOpenHead) + kHelpFile +
                                 texts::kCannotOpenTail);
   }
-  text_ = help::SplitLines(*text);
+  text_ = help::HelpFileLines(*text);
 }
 
 void THelpF::Button1Click() { window_->Hide(); }

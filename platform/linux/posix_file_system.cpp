@@ -89,7 +89,11 @@ bool PosixFileSystem::DirectoryExists(const PathName& path) {
 
 bool PosixFileSystem::ListFolder(const PathName& folder,
                                  const std::function<bool(const FolderEntry&)>& visit) {
-  std::vector<FolderEntry> entries;
+  struct Listed {
+    std::string native;
+    bool is_directory;
+  };
+  std::vector<Listed> entries;
   {
     Folder listing(NativePath(folder));
     if (listing.get() == nullptr) return false;
@@ -103,14 +107,18 @@ bool PosixFileSystem::ListFolder(const PathName& folder,
       }
       const std::string name = entry->d_name;
       if (name == "." || name == "..") continue;
-      entries.push_back(FolderEntry{NativeName(name), IsDirectory(folder_fd, *entry)});
+      entries.push_back(Listed{name, IsDirectory(folder_fd, *entry)});
     }
   }
-  std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-    return ListedBefore(a.name.native, b.name.native);
-  });
-  for (const FolderEntry& entry : entries) {
-    if (!visit(entry)) break;
+  // A folder may hold 100,000 entries while the player stops after a few dozen songs: the
+  // entries come off a heap in listing order, and only those visited are converted to Shift-JIS,
+  // so start-up stays about as quick as with a small folder.
+  const auto listed_later = [](const Listed& a, const Listed& b) { return ListedBefore(b.native, a.native); };
+  std::make_heap(entries.begin(), entries.end(), listed_later);
+  for (auto end = entries.end(); end != entries.begin(); --end) {
+    std::pop_heap(entries.begin(), end, listed_later);
+    const Listed& entry = *(end - 1);
+    if (!visit(FolderEntry{NativeName(entry.native), entry.is_directory})) break;
   }
   return true;
 }

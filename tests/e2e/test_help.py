@@ -54,6 +54,7 @@ def test_the_help_file_of_the_working_folder(player, case):
 
     # おわる hides the window; opening it again shows the text read at start-up.
     close_help(player)
+    case.changes(program.HELP_FILE)
     case.help_file(lines=["書きかえたヘルプ", "これは表示されないはず"])
     helper = player.open_help()
     expect_help_text(player, HELP, "help text after opening it again")

@@ -45,6 +45,7 @@ def test_the_japanese_voice_reads_every_text_as_written(player, case):
     player.step("Down", 2, order)
     player.step("Down", 3, order)
     gone = order[2]
+    case.changes(f"music/{gone}")
     (case.dir / "music" / gone).unlink()
     player.keys("Enter")
     player.expect_song_not_found(gone)

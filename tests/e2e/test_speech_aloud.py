@@ -75,6 +75,7 @@ def test_a_song_that_cannot_be_played_is_heard_and_cut_off(player, case):
     recording, _ = start_aloud(player, case, [SHORT, "ゆき.mp3"])
     player.ready(2)
     wait_quiet(recording, wait_heard(recording, 0, "the start-up announcement"), "the start-up announcement")
+    case.changes("music/ゆき.mp3")
     (case.dir / "music" / "ゆき.mp3").unlink()
     target = player.song_showing("ゆき")
     player.focus_song(target)

@@ -7,6 +7,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,21 @@ TEST_F(FileSystemTest, SongsComeInTheTeachersOrderWhateverOrderTheyWereMadeIn) {
   EXPECT_EQ(Names(List(files, folder.path())),
             (std::vector<std::string>{"01.mp3", "02.mp3", "10.mp3", "A.mp3", "a.mp3", "b.mp3",
                                       "C.mp3", "あめ.mp3", "さくら.mp3"}));
+}
+
+TEST_F(FileSystemTest, AFolderOfThousandsIsListedInOrderWhereverTheVisitStops) {
+  // Made in an order of their own: every seventh number, round and round.
+  std::vector<std::string> names;
+  for (int i = 0; i < 3000; ++i) names.push_back("song " + std::to_string(10000 + i * 7 % 3000) + ".mp3");
+  for (const std::string& name : names) folder.Write(name.c_str(), "");
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(Names(List(files, folder.path())), names);
+  std::vector<std::string> first;
+  files.ListFolder(Native(folder.path()), [&](const FolderEntry& entry) {
+    first.push_back(entry.name.native);
+    return first.size() < 51;
+  });
+  EXPECT_EQ(first, std::vector<std::string>(names.begin(), names.begin() + 51));
 }
 
 TEST(ListedBefore, CapitalsAndSmallLettersSortTogetherThenCapitalsFirst) {

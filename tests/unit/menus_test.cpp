@@ -75,6 +75,36 @@ TEST(HelpText, SplitsEveryKindOfLineEnd) {
   EXPECT_TRUE(help::SplitLines("").empty());
 }
 
+TEST(HelpText, AFileOfTheLimitIsShownWhole) {
+  const std::string line = std::string(1022, 'a') + "\r\n";
+  std::string file;
+  while (file.size() < help::kHelpShownBytes) file += line;
+  ASSERT_EQ(file.size(), help::kHelpShownBytes);
+  EXPECT_EQ(help::HelpFileLines(file), help::SplitLines(file));
+}
+
+TEST(HelpText, ALongerFileIsCutAtItsLastLineEndWithinTheLimitAndSaysSo) {
+  const std::string line = std::string(1022, 'a') + "\r\n";
+  std::string file;
+  while (file.size() < help::kHelpShownBytes) file += line;
+  file += "beyond the limit\r\n";
+  const auto lines = help::HelpFileLines(file);
+  ASSERT_EQ(lines.size(), help::kHelpShownBytes / line.size() + 1);
+  EXPECT_EQ(lines[lines.size() - 2], std::string(1022, 'a'));
+  EXPECT_EQ(lines.back(), Sjis("（ヘルプのファイルが大きすぎるので、ここから先は表示していません。）"));
+}
+
+TEST(HelpText, AnEndlessLineIsCutBetweenTwoCharacters) {
+  // "a", then double-byte characters: the one that starts just before the limit would end past it.
+  const std::string a = Sjis("あ");
+  std::string file = "a";
+  while (file.size() <= help::kHelpShownBytes) file += a;
+  const auto lines = help::HelpFileLines(file);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], file.substr(0, help::kHelpShownBytes - 1));
+  EXPECT_EQ(lines[1], Sjis("（ヘルプのファイルが大きすぎるので、ここから先は表示していません。）"));
+}
+
 TEST(HelpText, BuiltInTextHasTheUseSectionLineByLine) {
   const auto lines = help::BuiltInHelpText();
   ASSERT_FALSE(lines.empty());
@@ -131,6 +161,20 @@ TEST_F(HelpWindowTest, EveryByteOfALineReachesTheTextANulIncluded) {
   Create();
   help->FormCreate();
   EXPECT_EQ(Text(), (std::vector<std::string>{std::string("before\0after", 12), "next"}));
+}
+
+TEST_F(HelpWindowTest, AHugeFileShowsItsFirstMegabyteAndSaysTheRestIsNotShown) {
+  const std::string line = Sjis("ヘルプの一行\r\n");
+  std::string file;
+  while (file.size() < 50 * help::kHelpShownBytes) file += line;
+  files.files["ReadMe_sapi.txt"] = file;
+  Create();
+  help->FormCreate();
+  const auto& lines = Text();
+  EXPECT_EQ(lines.front(), Sjis("ヘルプの一行"));
+  EXPECT_EQ(lines[lines.size() - 2], Sjis("ヘルプの一行"));
+  EXPECT_EQ(lines.back(), Sjis("（ヘルプのファイルが大きすぎるので、ここから先は表示していません。）"));
+  EXPECT_EQ(lines.size() - 1, help::kHelpShownBytes / line.size());
 }
 
 TEST_F(HelpWindowTest, AnEmptyFileEmptiesTheText) {

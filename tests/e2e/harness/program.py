@@ -20,6 +20,9 @@ VERSION_BOX = "Otopicco♪ Ver2.1\r\r　　  By Otopicco の開発者   09.10.31
 VERSION_SPOKEN = "Otopicco バージョン2.1 By Otopicco の開発者   2009年10月31日"
 HELP_FILE = "ReadMe_sapi.txt"
 CANNOT_OPEN_HELP = "ファイル ReadMe_sapi.txt は開けません."
+# The last line of the help window for a help file longer than it shows (its first megabyte).
+HELP_TOO_LONG = "（ヘルプのファイルが大きすぎるので、ここから先は表示していません。）"
+HELP_SHOWN_BYTES = 1024 * 1024
 HELP_CAPTION = "ヘルプ"
 HELP_CLOSE = "おわる"
 BUILTIN_HELP_FIRST_LINE = "●Otopicco SAPI4版　Ver2.0 ヘルプ"

@@ -49,12 +49,16 @@ std::wstring ClassOf(HWND window) {
   return cls;
 }
 
-// WM_GETTEXT crosses processes, so the texts of another program's windows can be read directly.
+// WM_GETTEXT crosses processes, so the texts of another program's windows can be read directly,
+// however long (a help text of a megabyte).
 std::wstring TextOf(HWND window) {
-  wchar_t text[4096] = L"";
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 3000, &length)) return L"";
+  std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 3000,
+  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 3000,
                       &copied);
+  text.resize(copied < length ? copied : length);
   return text;
 }
 

@@ -2,12 +2,13 @@
 X display, reads the windows through AT-SPI and the X server, the speech from speech-dispatcher's
 log and the sound from the null sink's recording. What a window manager would do is in
 manager.py."""
+import filecmp
 import shutil
 import subprocess
 from pathlib import Path
 
 from ..browsing import BrowsingSteps
-from ..children import ends_with_us
+from ..children import as_a_user, ends_with_us
 from ..dialogs import DialogSteps
 from ..player import Player
 from ..waiting import QueryFailed, wait_until
@@ -52,8 +53,11 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
         self.session.stop()
 
     # --- One scenario.
-    def begin_scenario(self, folder):
+    def begin_scenario(self, folder, program_starts=lambda: None):
+        """`folder` takes the scenario's logs and recordings; program_starts() is called just
+        before each start of the program."""
         self._case = Path(folder)
+        self._program_starts = program_starts
         self._starts = 0
         self._recordings = []
         self.voice = "log"
@@ -89,7 +93,9 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
         if program_dir is not None:
             exe = Path(program_dir) / program_name
             exe.parent.mkdir(parents=True, exist_ok=True)
-            shutil.copy2(self.program, exe)
+            # A second start leaves the copy in the working folder as it was.
+            if not exe.exists() or not filecmp.cmp(self.program, exe, shallow=False):
+                shutil.copy2(self.program, exe)
         self._starts += 1
         suffix = "" if self._starts == 1 else f"-{self._starts}"
         self._speech_log_name = f"speech{suffix}.log"
@@ -98,8 +104,9 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
         # bus's address directly it connects but never joins the registry.
         env = {k: v for k, v in self.session.env.items() if k != "AT_SPI_BUS_ADDRESS"}
         env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self._program_starts()
         with open(self._case / f"program{suffix}.log", "ab") as out:
-            self._process = subprocess.Popen([str(exe)], cwd=str(folder), env=env, stdout=out,
+            self._process = subprocess.Popen(as_a_user([str(exe)]), cwd=str(folder), env=env, stdout=out,
                                               stderr=subprocess.STDOUT, preexec_fn=ends_with_us)
 
     def running(self):

@@ -1,6 +1,7 @@
 """The Wine driver: starts the real otopicco.exe in the session's prefix, types and clicks on the
 session's X display, and reads the program through probe.exe, the speech stand-ins' logs and the
 null sink's recording."""
+import filecmp
 import re
 import shutil
 import subprocess
@@ -45,8 +46,11 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         self.session.stop()
 
     # --- One scenario.
-    def begin_scenario(self, folder):
+    def begin_scenario(self, folder, program_starts=lambda: None):
+        """`folder` takes the scenario's logs and recordings; program_starts() is called just
+        before each start of the program."""
         self._case = Path(folder)
+        self._program_starts = program_starts
         self._starts = 0
         self._recordings = []
 
@@ -82,7 +86,9 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
         if program_dir is not None:
             exe = Path(program_dir) / f"{program_name}.exe"
             exe.parent.mkdir(parents=True, exist_ok=True)
-            shutil.copyfile(self.program, exe)
+            # A second start leaves the copy in the working folder as it was.
+            if not exe.exists() or not filecmp.cmp(self.program, exe, shallow=False):
+                shutil.copyfile(self.program, exe)
         self._exe_name = exe.name
         self._forget_windows()
         self._starts += 1
@@ -101,6 +107,7 @@ class WineDriver(WineWindows, BrowsingSteps, DialogSteps, Player):
                                                [f"{name}=" for name in missing_libraries])
         self.speech = speech and refuse != "create"
         self._program_log = self._case / f"program{suffix}.log"
+        self._program_starts()
         self._process = self.session.wine([str(exe)], cwd=str(folder), extra_env=env, log=self._program_log)
 
     def _dll(self, stand_in):

@@ -8,7 +8,7 @@ import subprocess
 import time
 from pathlib import Path
 
-from ..children import ends_with_us
+from ..children import as_a_user, ends_with_us
 from ..desktop import Desktop
 from .probe import Probe
 
@@ -42,8 +42,9 @@ class WineSession:
         self.env = dict(self.desktop.env, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", WINEARCH="win64",
                         WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
         # A wineserver that stays up between the scenarios' programs (the probe keeps it busy),
-        # and ends by itself half a minute after the session's last Wine process.
-        subprocess.run(["wineserver", "-p30"], env=self.env, check=True)
+        # and ends by itself half a minute after the session's last Wine process. It opens the
+        # files for the Windows programs, so it runs with a user's powers over them.
+        subprocess.run(as_a_user(["wineserver", "-p30"]), env=self.env, check=True)
         # The first wine process starts the prefix's services and its desktop, which keep that
         # process's standard streams open for good: let a process whose output goes to a file
         # start them, before the probe talks through pipes.
