@@ -93,6 +93,7 @@ def test_an_engine_that_refuses_to_speak(player, case):
     player.wait_window(2)
     player.wait_focus(1)
     good, gone = player.song_showing("good"), player.song_showing("gone")
+    case.changes("music/gone.mp3")
     (case.dir / "music" / "gone.mp3").unlink()
     recording = player.recording()
     # Every move to another song is refused again, and shown again.
@@ -239,6 +240,7 @@ def test_a_song_that_cannot_be_played_while_the_service_is_away(player, case):
     order = player.start_songs(case.help_file(), ["good.mp3", "gone.mp3"])
     gone, good = order.index("gone.mp3") + 1, order.index("good.mp3") + 1
     player.focus_song(gone)
+    case.changes("music/gone.mp3")
     (case.dir / "music" / "gone.mp3").unlink()
     player.session.set_speech("none")
     player.keys("Enter")
