@@ -1,10 +1,12 @@
 """Steps every scenario shares, built on the verbs alone, so they work on every platform: waiting
 for the player and its songs, message boxes, the end of the program, captions, announcements,
 frames and the focus."""
+from pathlib import Path
+
 from . import program
 from .speech import speaks
 from .verbs import Verbs
-from .waiting import WaitTimeout, wait_for, wait_until
+from .waiting import QueryFailed, WaitTimeout, wait_for, wait_until
 
 
 class Player(Verbs):
@@ -17,6 +19,33 @@ class Player(Verbs):
     sees_hidden_windows = True  # a window made but never shown can be found
     slow_speech = True          # the speech output can be made slow to accept texts
     repaints_when_restored = True   # a restored window is painted afresh by the program
+
+    # --- One scenario.
+    def begin_scenario(self, folder, program_starts=lambda: None):
+        """`folder` takes the scenario's logs and recordings; program_starts() is called just
+        before each start of the program."""
+        self._case = Path(folder)
+        self._program_starts = program_starts
+        self._starts = 0
+        self._recordings = []
+
+    def end_scenario(self):
+        """Whatever the scenario left behind goes, so that the next one starts afresh."""
+        for recording in self._recordings:
+            recording.stop()
+        # A scenario that ended while the sound server was away leaves sound for the next ones.
+        if not self.session.desktop.sound_running():
+            self.restart_sound_server()
+        if self.running():
+            try:
+                self.request_close()
+                wait_until("the program to end", lambda: not self.running(), 10)
+            except (AssertionError, QueryFailed):
+                self._process.kill()
+                self._process.wait()
+        # A scenario may have left Num Lock off.
+        self.num_lock(True)
+        self.leave_no_other_program()
 
     @staticmethod
     def readable_menu(items):

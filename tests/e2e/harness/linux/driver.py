@@ -54,28 +54,10 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
 
     # --- One scenario.
     def begin_scenario(self, folder, program_starts=lambda: None):
-        """`folder` takes the scenario's logs and recordings; program_starts() is called just
-        before each start of the program."""
-        self._case = Path(folder)
-        self._program_starts = program_starts
-        self._starts = 0
-        self._recordings = []
+        super().begin_scenario(folder, program_starts)
         self.voice = "log"
 
-    def end_scenario(self):
-        for recording in self._recordings:
-            recording.stop()
-        # A scenario that ended while the sound server was away leaves sound for the next ones.
-        if not self.session.desktop.sound_running():
-            self.restart_sound_server()
-        if self.running():
-            try:
-                self.request_close()
-                wait_until("the program to end", lambda: not self.running(), 10)
-            except (AssertionError, QueryFailed):
-                self._process.kill()
-                self._process.wait()
-        self.num_lock(True)
+    def leave_no_other_program(self):
         self.close_other_program()
 
     def speak_aloud(self, voice="espeak"):
