@@ -12,12 +12,13 @@ from pathlib import Path
 
 import pytest
 
-from harness import drivers
+from harness import drivers, soak
 from harness.songs import Tones, write_help
 
 
 def pytest_addoption(parser):
     drivers.add_options(parser)
+    soak.add_options(parser)
 
 
 def pytest_collection_modifyitems(config, items):
