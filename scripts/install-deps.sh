@@ -28,6 +28,7 @@ packages=(
   dbus-daemon libglib2.0-bin python3-pyatspi gir1.2-atspi-2.0                  # screen reader checks
   nsis unzip 7zip python3-pefile                                               # the packages, their tests
   python3-pytest python3-numpy                                                 # the scenario suite
+  libxres1                                                                     # the soak's X resources
   dpkg-dev lintian desktop-file-utils                                          # the Debian package, its tests
   qt6-qpa-plugins                                                              # what the package depends on
   clang libclang-rt-dev                                                        # fuzzing (libFuzzer)

@@ -20,6 +20,7 @@ import hashlib
 import random
 
 from harness.soak import Soak
+from harness.soak_figures import allowed
 from harness.songs import folder_state
 
 MUSIC = ["one.mp3", "二曲目.mp3", "three.mp3", "よん.mp3", "five.mp3"]
@@ -65,6 +66,10 @@ def test_soak(player, case, request):
           f"checked, ended with {ending}; steps: {dict(sorted(soak.counts.items()))}")
     for when, done, figures in soak.figures:
         print(f"soak: {when} ({done} keys): " + ", ".join(f"{k}={v}" for k, v in sorted(figures.items())))
+    warm, end = soak.warm_and_end()
+    for name in sorted(set(warm) | set(end)):
+        print(f"soak: {name}: warm-up {warm.get(name, 0)}, end {end.get(name, 0)}, "
+              f"allowed {allowed(name, warm.get(name, 0))}")
     assert not over, f"grew beyond the margins from the warm-up to the end: {over}"
     after = working_folder_state(work, program_file)
     added = sorted({e[0] for e in after} - {e[0] for e in before})

@@ -155,9 +155,12 @@ class Soak:
         self.figures.append((when, done, figures))
         self.report(f"{when} after {done} steps: " + ", ".join(f"{k} {v}" for k, v in sorted(figures.items())))
 
+    def warm_and_end(self):
+        """The figures after the warm-up and at the end."""
+        return next(figures for when, _, figures in self.figures if when == "warm-up"), self.figures[-1][2]
+
     def over_margin(self):
-        warm = next(figures for when, _, figures in self.figures if when == "warm-up")
-        return over_margin(warm, self.figures[-1][2])
+        return over_margin(*self.warm_and_end())
 
     def end(self):
         """Ends the player one of the three ways, chosen by the seed."""
