@@ -8,11 +8,12 @@ one of the ways out: keypad / (the goodbye box, then Enter), Alt+F4 or the exit 
 Expected outcome: every announcement is the song the keys led to, preceded by a silence, and
 nothing else is spoken but the version text (model of the key rules in harness/soak_keys.py; the
 focus the program shows is compared with the model every 25 steps and after every menu use);
-after all the keys a Down is still announced; memory, file descriptors, GDI and USER objects,
-windows and X resources at the end stay within the margins of harness/soak_figures.py of what
-they were after the warm-up (a tenth of the run); the program ends with exit code 0 and the
-speech output is released last; no file under the working folder (which holds both song
-folders and the help file) is changed and none is added, and the program file is unchanged.
+after all the keys a Down is still announced and Enter still plays the focused song; memory,
+file descriptors, GDI and USER objects, windows and X resources at the end stay within the
+margins of harness/soak_figures.py of what they were after the warm-up (a tenth of the run);
+the program ends with exit code 0 and the speech output is released last; no file under the
+working folder (which holds both song folders and the help file) is changed and none is added,
+and the program file is unchanged.
 
 The number of keys is --soak-keys (300 here, 10,000 for the full soak: scripts/soak.sh); the
 seed is printed and --soak-seed replays a run."""
@@ -21,7 +22,7 @@ import random
 
 from harness.soak import Soak
 from harness.soak_figures import allowed
-from harness.songs import folder_state
+from harness.songs import HIGH, LOW, folder_state
 
 MUSIC = ["one.mp3", "二曲目.mp3", "three.mp3", "よん.mp3", "five.mp3"]
 MORE = ["alpha.mp3", "ベータ.mp3", "gamma.mp3"]
@@ -59,6 +60,12 @@ def test_soak(player, case, request):
     player.keys("Enter")
     soak.run(steps, warm_up=max(20, steps // 10))
     over = soak.over_margin()
+    # And still plays: stopped with Ctrl+S, then Enter on the focused song, and its tone is heard.
+    player.keys("Ctrl+S")
+    recording = player.recording()
+    name = soak.order[soak.model.focus - 1]
+    names = MUSIC if name in MUSIC else MORE
+    player.play(recording, (LOW, HIGH)[names.index(name) % 2], f"{name} plays after the soak")
     ending = soak.end()
 
     rate = steps / soak.seconds

@@ -42,8 +42,9 @@ class Soak:
         self.order = None
         self.model = None
         self.counts = {}
-        self.checked = 0
-        self.figures = []
+        self.checked = 0         # announcements checked
+        self.figures = []         # (when, steps done, {figure: value})
+        self.seconds = None       # how long the random steps took
 
     # --- Speech.
     def _expect(self, *events):
@@ -170,12 +171,14 @@ class Soak:
             self.player.open_menu("F", "X")
         elif ending == "Keypad /":
             self.player.keys("Keypad /")
-            box = self.player.wait_box()
+            self.player.wait_box()
             if self.player.speech:
                 self._expect(say(program.GOODBYE_SPOKEN))
                 self.settle()
             self.player.expect_box(program.PLAIN_TITLE, program.GOODBYE_BOX, icon=False)
-            self.player.press_ok(box)
+            # Enter, as the spoken goodbye asks.
+            self.player.wait_active("box")
+            self.player.keys("Enter")
         else:
             self.player.keys(ending)
         self.player.expect_clean_exit()
