@@ -3,6 +3,7 @@ follows, each announcement checked against the song the keys led to, and what th
 read at the warm-up and at the end. Every key is typed once the announcement of the key before
 has been heard (keys that announce nothing are checked by the next announcement: the speech
 heard between two announcements must be exactly what the model expects)."""
+import collections
 import importlib
 import random
 import time
@@ -11,7 +12,7 @@ from . import program
 from .soak_figures import over_margin
 from .soak_keys import ACTION_WEIGHTS, ENDINGS, KeyModel, choices
 from .speech import CREATE, SILENCE, say, speed
-from .waiting import wait_until
+from .waiting import WaitTimeout, wait_until
 
 # Used once before the random steps.
 TOUR = ("help", "version", "folder cancel", "folder choose", "Enter")
@@ -42,6 +43,7 @@ class Soak:
         self.order = None
         self.model = None
         self.counts = {}
+        self.history = collections.deque(maxlen=8)
         self.checked = 0         # announcements checked
         self.figures = []         # (when, steps done, {figure: value})
         self.seconds = None       # how long the random steps took
@@ -59,16 +61,23 @@ class Soak:
         def caught_up():
             self.heard += self.feed.new_events()
             return len(self.heard) >= len(self.expected)
-        wait_until(f"{len(self.expected) - len(self.heard)} more speech events", caught_up, timeout,
-                   seen=lambda: self.heard[-4:])
+        wait_until(f"{len(self.expected) - len(self.heard)} more speech events after {self.recent()}", caught_up,
+                   timeout, seen=lambda: self.heard[-4:])
         if self.heard != self.expected:
             first = next(i for i, (a, b) in enumerate(zip(self.heard + [None], self.expected + [None])) if a != b)
             raise AssertionError(f"speech event {first}: expected {self.expected[first:first + 3]}, "
-                                 f"heard {self.heard[first:first + 3]}")
+                                 f"heard {self.heard[first:first + 3]}, after {self.recent()}")
+
+    def recent(self):
+        """The last steps, and where the model has the focus and the selection."""
+        return f"steps {list(self.history)} (model: {self.model})"
 
     def check_focus(self):
         self.settle()
-        self.player.wait_focus(self.model.focus)
+        try:
+            self.player.wait_focus(self.model.focus)
+        except WaitTimeout as error:
+            raise WaitTimeout(f"{error}, after {self.recent()}") from None
 
     # --- Steps.
     def start(self, order):
@@ -81,6 +90,7 @@ class Soak:
 
     def step(self, name):
         self.counts[name] = self.counts.get(name, 0) + 1
+        self.history.append(name)
         if name in ACTION_WEIGHTS:
             getattr(self, "_" + name.replace(" ", "_"))()
             self.check_focus()
