@@ -14,6 +14,8 @@ from .soak_keys import ACTION_WEIGHTS, ENDINGS, KeyModel, choices
 from .speech import CREATE, SILENCE, say, speed
 from .waiting import WaitTimeout, wait_until
 
+# The folder the player starts on.
+HOME = "music"
 # Used once before the random steps.
 TOUR = ("help", "version", "folder cancel", "folder choose", "Enter")
 # How often the focus the program shows is compared with the model, in steps.
@@ -31,7 +33,7 @@ def add_options(parser):
 class Soak:
     def __init__(self, player, folders, seed, report=print):
         """folders: {label in the folder dialog's tree: names of its songs}; the player starts
-        on the one labelled "music"."""
+        on HOME."""
         self.player = player
         self.folders = folders
         self.rng = random.Random(seed)
@@ -41,6 +43,7 @@ class Soak:
         self.read_resources = lambda: readers.resources(player)
         self.heard, self.expected = [], []
         self.order = None
+        self.folder = HOME
         self.model = None
         self.counts = {}
         self.history = collections.deque(maxlen=8)
@@ -126,13 +129,14 @@ class Soak:
         self.player.wait_folder_closed("Esc")
         self.player.expect_back(self.model.focus, captions)
 
-    def _folder_choose(self):
-        label = self.rng.choice(sorted(self.folders))
+    def _folder_choose(self, label=None):
+        label = label or self.rng.choice(sorted(self.folders))
         self.player.open_folder_dialog()
         self.player.select_folder(label)
         self.player.keys("Enter")
         self.player.wait_folder_closed(f"OK on {label}")
         self.order = self.player.expect_rebuilt(self.folders[label])
+        self.folder = label
         self._announce(self.model.rebuilt(len(self.order)))
 
     # --- The run.
@@ -162,6 +166,11 @@ class Soak:
         self.sample("end", steps)
 
     def sample(self, when, done):
+        # Each song has a button of its own: the figures are read with the songs of the folder
+        # the player started on, so that they compare.
+        if self.folder != HOME:
+            self._folder_choose(HOME)
+            self.check_focus()
         figures = wait_until("the program's figures", self.read_resources, 60)
         self.figures.append((when, done, figures))
         self.report(f"{when} after {done} steps: " + ", ".join(f"{k} {v}" for k, v in sorted(figures.items())))
