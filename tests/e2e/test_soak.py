@@ -71,6 +71,8 @@ def test_soak(player, case, request):
     rate = steps / soak.seconds
     print(f"soak: {steps} keys in {soak.seconds:.0f} s ({rate:.1f} keys/s), {soak.checked} announcements "
           f"checked, ended with {ending}; steps: {dict(sorted(soak.counts.items()))}")
+    print("soak: slowest of each step, in seconds: " +
+          ", ".join(f"{name} {took:.2f}" for name, took in sorted(soak.slowest.items())))
     for when, done, figures in soak.figures:
         print(f"soak: {when} ({done} keys): " + ", ".join(f"{k}={v}" for k, v in sorted(figures.items())))
     warm, end = soak.warm_and_end()

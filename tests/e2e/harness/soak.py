@@ -47,6 +47,7 @@ class Soak:
         self.folder = HOME
         self.model = None
         self.counts = {}
+        self.slowest = {}           # the longest each kind of step took, in seconds
         self.history = collections.deque(maxlen=8)
         self.checked = 0         # announcements checked
         self.figures = []         # (when, steps done, {figure: value})
@@ -98,6 +99,12 @@ class Soak:
     def step(self, name):
         self.counts[name] = self.counts.get(name, 0) + 1
         self.history.append(name)
+        began = time.monotonic()
+        self._take(name)
+        took = time.monotonic() - began
+        self.slowest[name] = max(self.slowest.get(name, 0.0), took)
+
+    def _take(self, name):
         if name in ACTION_WEIGHTS:
             getattr(self, "_" + name.replace(" ", "_"))()
             self.check_focus()
@@ -136,7 +143,8 @@ class Soak:
     def _folder_choose(self, label=None):
         label = label or self.rng.choice(sorted(self.folders))
         self.player.open_folder_dialog()
-        self.player.select_folder(label)
+        # Thousands of steps meet the machine's busiest moments too: the tree is given longer.
+        self.player.select_folder(label, timeout=30)
         self.player.keys("Enter")
         self.player.wait_folder_closed(f"OK on {label}")
         self.order = self.player.expect_rebuilt(self.folders[label])
