@@ -3,7 +3,8 @@ log, read on from where the last read stopped (a long run must not read its whol
 key), and what the program holds: GDI and USER objects, windows, handles and memory as the
 probe reads them inside Wine, and memory and file descriptors of the Wine process from /proc.
 Wine counts no GUI resources (GetGuiResources answers 0); the GDI objects are then those of the
-process's GDI handle table and the USER objects its windows."""
+process's GDI handle table and the USER objects its windows. The figures of /proc are named
+"wine ...": they are the Wine process's, with Wine's own parts in it."""
 from ..soak_figures import proc_figures
 from .probe import unescape
 from ..speech import SpeechEvent
@@ -50,4 +51,4 @@ def resources(driver):
     }
     # Wine counts neither kernel handles nor private bytes: a figure it reads as 0 tells nothing.
     figures = {name: value for name, value in figures.items() if value}
-    return dict(figures, **proc_figures(driver._process.pid))
+    return dict(figures, **{f"wine {name}": value for name, value in proc_figures(driver._process.pid).items()})
