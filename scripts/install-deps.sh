@@ -29,6 +29,7 @@ packages=(
   nsis unzip 7zip python3-pefile                                               # the packages, their tests
   python3-pytest python3-numpy                                                 # the scenario suite
   util-linux e2fsprogs                                                         # the scenarios' read-only folders, as a user
+  libxres1                                                                     # the soak's X resources
   dpkg-dev lintian desktop-file-utils                                          # the Debian package, its tests
   qt6-qpa-plugins                                                              # what the package depends on
   clang libclang-rt-dev                                                        # fuzzing (libFuzzer)

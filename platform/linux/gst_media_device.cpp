@@ -24,7 +24,9 @@ constexpr GstClockTime kOpenTimeout = 15 * GST_SECOND;
 
 // Only the end of a song, errors and the end of a state change matter to the device; everything
 // else (tags, buffering, clock and stream notices) is dropped in the streaming thread, so an
-// unread bus never piles up messages while a song plays.
+// unread bus never piles up messages while a song plays. A dropped message is the handler's to
+// let go of: each one holds its sender, and a kept state-change notice would keep the whole
+// pipeline of a closed song alive, its descriptors and memory with it.
 GstBusSyncReply KeepUseful(GstBus*, GstMessage* message, gpointer) {
   switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_EOS:
@@ -32,6 +34,7 @@ GstBusSyncReply KeepUseful(GstBus*, GstMessage* message, gpointer) {
     case GST_MESSAGE_ASYNC_DONE:
       return GST_BUS_PASS;
     default:
+      gst_message_unref(message);
       return GST_BUS_DROP;
   }
 }

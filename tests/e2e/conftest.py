@@ -16,13 +16,14 @@ from pathlib import Path
 
 import pytest
 
-from harness import drivers
+from harness import drivers, soak
 from harness.songs import Tones, write_help
 from harness.untouched import WorkingFolder
 
 
 def pytest_addoption(parser):
     drivers.add_options(parser)
+    soak.add_options(parser)
 
 
 def pytest_collection_modifyitems(config, items):

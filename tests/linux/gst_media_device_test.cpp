@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -35,6 +36,15 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
+}
+
+size_t OpenDescriptors() {
+  size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    (void)entry;
+    ++count;
+  }
+  return count;
 }
 
 class MediaDeviceTest : public ::testing::Test {
@@ -131,6 +141,22 @@ TEST_F(MediaDeviceTest, OpeningAnotherSongEndsTheOneThatPlays) {
   device.Open(Song("short.mp3"));
   EXPECT_FALSE(device.IsPlaying());
   EXPECT_EQ(Position(), 0);
+}
+
+// A child picks song after song all day: every song closed must let go of everything its
+// playback held, or the player runs out of file descriptors and songs stop opening.
+TEST_F(MediaDeviceTest, SongsOpenedOneAfterAnotherLeaveNothingBehind) {
+  device.Open(Song("short.mp3"));
+  device.Play();
+  device.Close();
+  const size_t before = OpenDescriptors();
+  for (int i = 0; i < 10; ++i) {
+    device.Open(Song(i % 2 ? "short.mp3" : "long.mp3"));
+    device.Play();
+    device.Stop();
+  }
+  device.Close();
+  EXPECT_EQ(OpenDescriptors(), before);
 }
 
 TEST_F(MediaDeviceTest, CloseEndsTheSongAndLeavesNothingOpen) {

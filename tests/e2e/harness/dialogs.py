@@ -79,18 +79,20 @@ class DialogSteps:
             self.wait_for(f"the focus to leave {before}", self.folder_focus, lambda now: now != before, 5)
         assert self.folder_focus() == "tree", "Tab does not reach the folder tree"
 
-    def select_folder(self, label):
+    def select_folder(self, label, timeout=5):
         """Moves the tree's selection with Home and Down until the node `label` is selected;
-        every step waits for the selection to move."""
+        every step waits (up to `timeout` seconds) for the selection to move."""
         self.focus_folder_tree()
         self.keys("Home")
-        self.wait_for("the tree's first node selected", lambda: getattr(self.selected_folder(), "depth", None), 0, 5)
+        self.wait_for("the tree's first node selected", lambda: getattr(self.selected_folder(), "depth", None), 0,
+                      timeout)
         for _ in range(40):
             before = self.selected_label()
             if before == label:
                 return
             self.keys("Down")
-            self.wait_for(f"the selection to move from {before}", self.selected_label, lambda now: now != before, 5)
+            self.wait_for(f"the selection to move from {before}", self.selected_label, lambda now: now != before,
+                          timeout)
         assert self.selected_label() == label, f"cannot select {label!r} in the folder tree: {self.folder_tree()}"
 
     def captions(self):

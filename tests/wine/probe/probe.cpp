@@ -15,6 +15,7 @@
 //   font HWND | menu HWND   the control's font or the window's menu bar, read by probe_hook.dll
 //   tree HWND               the nodes of a tree view (SysTreeView32), read by probe_hook.dll
 //   selection HWND          the selection (caret) of an EDIT control, in characters
+//   resources PID           GDI and USER objects, windows, handles and memory of a process
 //   serve                   answers commands read from standard input, one a line, each answer
 //                           closed by an "end<TAB>exit code" line (see probe_serve.h)
 // Exit code 0 on success, 1 on a bad window or a failed query, 2 on bad usage.
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "probe_query.h"
+#include "probe_resources.h"
 #include "probe_serve.h"
 #include "../report_text.h"
 
@@ -288,7 +290,7 @@ int Query(HWND target, LPARAM kind) {
 }
 
 int Usage() {
-  Write("usage: probe windows|boxes|foreground|children H|press H|close H|focus H|rect H|font H|menu H|tree H|selection H|pixel X Y..|clientpixel H X Y..|serve\n");
+  Write("usage: probe windows|boxes|foreground|children H|press H|close H|focus H|rect H|font H|menu H|tree H|selection H|resources PID|pixel X Y..|clientpixel H X Y..|serve\n");
   return 2;
 }
 
@@ -300,6 +302,7 @@ int Run(int argc, wchar_t** argv) {
   if (command == L"pixel") return Pixels(nullptr, argc - 2, argv + 2);
   if (command == L"foreground") return Foreground();
   if (argc < 3) return Usage();
+  if (command == L"resources") return probe_resources::Report(static_cast<DWORD>(wcstoul(argv[2], nullptr, 10)));
   HWND window = ParseWindow(argv[2]);
   if (!window) {
     Write("error\tno such window\n");
