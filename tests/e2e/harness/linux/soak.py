@@ -32,27 +32,21 @@ class SpeechFeed:
             if re.match(r"\d+:DATA:", last) and not _DATA.match(last):
                 text = text[: marks[-1].start()]
         self._offset += len(text.encode("utf-8", "surrogateescape"))
-        entries = list(_entries(text))
-        events = []
-        for stamp, body in entries:
+        journal = []    # this read's events of every client, in the log's order
+        for client in self._clients.values():
+            client.journal = journal
+        for stamp, body in _entries(text):
             data = _DATA.match(body)
             if data:
                 client = self._clients.get(int(data[1]))
                 if client is not None:
-                    before = len(client.events)
                     for line in re.findall(r".*?\r\n|.+\Z", data[2], re.S):
                         client.request(line, stamp)
-                    if client.program:
-                        events += [e.event for e in client.events[before:]]
             elif _ADDED.match(body):
-                self._clients[int(_ADDED.match(body)[1])] = _Client(stamp)
+                self._clients[int(_ADDED.match(body)[1])] = _Client(stamp, journal)
             elif _REMOVED.match(body) and int(_REMOVED.match(body)[1]) in self._clients:
-                client = self._clients.pop(int(_REMOVED.match(body)[1]))
-                before = len(client.events)
-                client.end(stamp)
-                if client.program:
-                    events += [e.event for e in client.events[before:]]
-        return events
+                self._clients.pop(int(_REMOVED.match(body)[1])).end(stamp)
+        return [event.event for client, event in journal if client.program]
 
 
 def resources(driver):
