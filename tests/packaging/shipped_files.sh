@@ -15,14 +15,14 @@ trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 expect_eq() { [[ $2 == "$3" ]] || fail "$1: expected [$2], got [$3]"; }
-pe() { "$python" "$here/inspect_package.py" pe "$1" || fail "cannot read $1 as a Windows program"; }
+pe() { "$python" "$here/read_package.py" pe "$1" || fail "cannot read $1 as a Windows program"; }
 # The files of an installer, as paths below the folder they are installed into.
 installer_files() {
   7zz l -slt "$1" >"$work/listing" || fail "7-Zip cannot read $1 as an installer"
   sed -n 's/^Path = //p' "$work/listing" | tail -n +2 | grep -v '^\$PLUGINSDIR/' |
     sed 's|^\$[A-Z0-9_]*/||' | LC_ALL=C sort
 }
-zip_names() { "$python" "$here/inspect_package.py" zip "$1" | cut -f1 | LC_ALL=C sort; }
+zip_names() { "$python" "$here/read_package.py" zip "$1" | cut -f1 | LC_ALL=C sort; }
 
 shipped=$OTOPICCO_SHIPPED_DIR
 installer=$shipped/otopicco-$version-setup.exe
@@ -43,7 +43,7 @@ expect_eq "installer kind" "SubType = NSIS-3 Unicode" "$(grep '^SubType = ' "$wo
 echo "ok: the installer is a 32-bit Unicode NSIS installer of version $version"
 
 # The zip: one folder, the program, the help file and the songs side by side.
-mapfile -t entries < <("$python" "$here/inspect_package.py" zip "$zip")
+mapfile -t entries < <("$python" "$here/read_package.py" zip "$zip")
 [[ ${#entries[@]} -gt 0 ]] || fail "cannot read $zip"
 for entry in "${entries[@]}"; do
   name=${entry%$'\t'*}

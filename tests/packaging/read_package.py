@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Reads what the package tests check in a Windows program or a zip, one line per fact.
 
-  inspect_package.py pe FILE    machine=i386|amd64, fixed_version=a.b.c.d and every version
+  read_package.py pe FILE    machine=i386|amd64, fixed_version=a.b.c.d and every version
                                 string as NAME=VALUE (from the program's version resource)
-  inspect_package.py zip FILE   one line per entry: its name, a tab, utf8=1 when the entry's
+  read_package.py zip FILE   one line per entry: its name, a tab, utf8=1 when the entry's
                                 name carries the UTF-8 flag (else utf8=0); fails on a bad CRC
 """
 import sys
@@ -44,7 +44,7 @@ def main(argv):
         for line in (pe_facts if argv[1] == "pe" else zip_facts)(argv[2]):
             print(line)
     except (OSError, ValueError, pefile.PEFormatError, zipfile.BadZipFile) as e:
-        sys.stderr.write(f"inspect_package.py: {argv[2]}: {e}\n")
+        sys.stderr.write(f"read_package.py: {argv[2]}: {e}\n")
         return 1
     return 0
 
