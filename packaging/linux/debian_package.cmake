@@ -33,7 +33,7 @@ string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
   speech-dispatcher speech-dispatcher-espeak-ng
   pulseaudio-utils                                             # the Open JTalk voice's player
   fonts-ipafont-gothic                                         # the Japanese captions
-  sound-theme-freedesktop libcanberra-pulse)                   # the alert sound
+  sound-theme-freedesktop libcanberra0 libcanberra-pulse)      # the alert sound (loaded by name)
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS
   open-jtalk open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001
   sox)                                                         # trims the voice's silences

@@ -1,14 +1,14 @@
 // The Linux program: Qt for the windows, speech-dispatcher for speech, GStreamer for the songs.
 // The `music` folder and ReadMe_sapi.txt are looked for in the working directory, as on Windows.
 #include <fontconfig/fontconfig.h>
-#include <gst/gst.h>
 
 #include <QApplication>
 #include <thread>
 
 #include "app/program.h"
-#include "platform/linux/gst_media_device.h"
+#include "platform/linux/gst_module.h"
 #include "platform/linux/iconv_codec.h"
+#include "platform/linux/media_module.h"
 #include "platform/linux/posix_file_system.h"
 #include "platform/linux/qt_window_system.h"
 #include "platform/linux/speech_dispatcher.h"
@@ -25,14 +25,15 @@ int main(int argc, char* argv[]) {
   fonts.join();
 
   platform::linux_impl::QtWindowSystem windows;
-  // The first announcement comes first: what the windows do not show at once, and GStreamer,
-  // which the first song needs, are made ready just after it (the media device would also
-  // initialise GStreamer itself, should a song be opened before).
+  // The first announcement comes first: what the windows do not show at once, and the song
+  // player, which the first song needs, are made ready just after it (the song player is also
+  // loaded at once, should a song be opened before).
   windows.HoldPreparationsUntilStarted();
-  windows.Prepare([&argc, &argv] { gst_init(&argc, &argv); });
-  platform::linux_impl::SpeechDispatcherFactory speech;
-  platform::linux_impl::GstMediaDevice media;
   platform::linux_impl::PosixFileSystem files;
+  platform::linux_impl::MediaModule media(platform::linux_impl::GstModuleBeside(files), &argc,
+                                          &argv);
+  windows.Prepare([&media] { media.Load(); });
+  platform::linux_impl::SpeechDispatcherFactory speech;
   const platform::linux_impl::IconvCodec codec;
   const platform::Services services{windows, speech, media, files, codec};
   return app::RunProgram(services);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 struct ca_context;
 
@@ -25,7 +26,11 @@ class AlertSound {
   void StartNext();
   void Finished();
   static void OnFinished(ca_context* context, uint32_t id, int error, void* self);
+  struct Canberra;
+  ca_context* Context();
 
+  std::unique_ptr<Canberra> canberra_;
+  bool tried_ = false;
   ca_context* context_ = nullptr;
   int waiting_ = 0;
   bool playing_ = false;

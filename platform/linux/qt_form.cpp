@@ -59,6 +59,10 @@ int QtForm::AddControl(QWidget* widget, ControlRole role) {
 
 void QtForm::Prepare(std::function<void()> work) { system_.Prepare(std::move(work)); }
 
+void QtForm::PrepareCaption(std::function<void()> work) {
+  system_.PrepareCaption(std::move(work));
+}
+
 void QtForm::PrepareNow() { system_.PrepareNow(); }
 
 void QtForm::RemoveControl(int id) {

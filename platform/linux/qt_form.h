@@ -63,6 +63,7 @@ class QtForm : public Form, public app::FormNavigation::Host, private FormWindow
   int AddControl(QWidget* widget, ControlRole role);
   // What only this form's contents need once it is shown (see QtWindowSystem::Prepare).
   void Prepare(std::function<void()> work);
+  void PrepareCaption(std::function<void()> work);
   void PrepareNow();
   // Forgets the control and deletes its widget, without the focus moving on to another one.
   void RemoveControl(int id);

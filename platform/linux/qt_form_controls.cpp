@@ -1,6 +1,7 @@
 // The controls a form makes: each becomes a child of the client surface and, when it can take
 // the focus, one of the form's controls in tab order.
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -27,7 +28,12 @@ QString ButtonCaption(const std::string& sjis) {
 std::unique_ptr<PushButton> QtForm::AddPushButton(const PushButtonSpec& spec) {
   auto* widget = new QPushButton(window_->Surface());
   Place(widget, spec.bounds);
-  widget->setText(ButtonCaption(spec.caption));
+  // Laying out and drawing the titles in the Japanese face is the slowest part of the window's
+  // first painting; the child is waiting for the first announcement, so the titles come a moment
+  // after it (the screen reader's names are there from the start).
+  PrepareCaption([widget = QPointer<QPushButton>(widget), caption = ButtonCaption(spec.caption)] {
+    if (widget) widget->setText(caption);
+  });
   widget->setAccessibleName(FromSjis(spec.caption).trimmed());
   widget->setFont(FontFor(spec.font));
   if (spec.hand_cursor) widget->setCursor(Qt::PointingHandCursor);

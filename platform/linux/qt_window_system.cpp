@@ -3,7 +3,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMetaObject>
+#include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "platform/exception.h"
@@ -19,11 +21,24 @@
 
 namespace platform::linux_impl {
 
+namespace {
+// How long the first announcement has the processor to itself. Drawing twenty titles in the
+// Japanese face, and still more the preparations, would slow down the voice while it turns the
+// title into sound, which takes the Japanese voice about a tenth of a second; the titles come
+// after that, the preparations once the announcement is well under way.
+constexpr std::chrono::milliseconds kCaptionsAfter{100};
+constexpr std::chrono::milliseconds kPreparationsAfter{300};
+}  // namespace
+
 QtWindowSystem::QtWindowSystem()
     : key_router_(std::make_unique<KeyRouter>(*this)), alert_(std::make_unique<AlertSound>()) {
   QApplication::setStyle(new ProgramStyle);
   // The program ends on its own quit request, never because a window closed.
   QApplication::setQuitOnLastWindowClosed(false);
+  // The menus stay in the program's windows, where the teacher looks for them, even on a
+  // desktop with a global menu bar (whose presence Qt would otherwise ask the session bus for,
+  // while the first window waits).
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   qApp->installEventFilter(key_router_.get());
   AskForKeyUpOnlyWhenLetGo();
   QAccessible::installFactory(&FormAccessible);
@@ -67,7 +82,10 @@ void QtWindowSystem::ActivateAfterHide(QtForm* hidden) {
   }
 }
 
-void QtWindowSystem::HoldPreparationsUntilStarted() { holding_ = true; }
+void QtWindowSystem::HoldPreparationsUntilStarted() {
+  holding_ = true;
+  holding_captions_ = true;
+}
 
 void QtWindowSystem::Prepare(std::function<void()> work) {
   if (holding_) {
@@ -77,18 +95,36 @@ void QtWindowSystem::Prepare(std::function<void()> work) {
   }
 }
 
+void QtWindowSystem::PrepareCaption(std::function<void()> work) {
+  if (holding_captions_) {
+    held_captions_.push_back(std::move(work));
+  } else {
+    work();
+  }
+}
+
+void QtWindowSystem::ReleaseCaptions() {
+  holding_captions_ = false;
+  std::vector<std::function<void()>> held;
+  held.swap(held_captions_);
+  for (const std::function<void()>& work : held) work();
+}
+
 void QtWindowSystem::PrepareNow() {
+  ReleaseCaptions();
   holding_ = false;
   std::vector<std::function<void()>> held;
   held.swap(held_);
   for (const std::function<void()>& work : held) work();
 }
 
-// Queued, so the preparations run once the activation (and the announcement it made) is over.
+// The announcement has just been made: the voice turns it into sound while the window waits a
+// moment with its titles, and a while longer with the rest.
 void QtWindowSystem::MainFormActivated() {
   if (!holding_ || release_posted_) return;
   release_posted_ = true;
-  QMetaObject::invokeMethod(&release_poster_, [this] { PrepareNow(); }, Qt::QueuedConnection);
+  QTimer::singleShot(kCaptionsAfter, &release_poster_, [this] { ReleaseCaptions(); });
+  QTimer::singleShot(kPreparationsAfter, &release_poster_, [this] { PrepareNow(); });
 }
 
 void QtWindowSystem::ShowMessageBox(const std::string& title, const std::string& text,

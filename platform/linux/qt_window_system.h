@@ -31,14 +31,18 @@ class QtWindowSystem : public WindowSystem {
   void SetExceptionHandler(std::function<void(const std::exception&)> handler) override;
 
   // While the program starts, what only its hidden windows need (the help text, the folder
-  // tree) and whatever else its first announcement need not wait for is held back until just
-  // after the main window's first activation, which makes that announcement; a hidden window
-  // that is shown or asked before then gets its preparations at once. The program's start calls
-  // this before it makes its windows.
+  // tree) and whatever else its first announcement need not wait for is held back until the
+  // main window's first activation, which makes that announcement, has been over for a moment:
+  // the voice has the processor to itself while it begins to speak. A hidden window that is
+  // shown or asked before then gets its preparations at once. The program's start calls this
+  // before it makes its windows.
   void HoldPreparationsUntilStarted();
   // Runs `work` now, or, while preparations are held back, once they are released.
   void Prepare(std::function<void()> work);
-  // Releases the held preparations now.
+  // Runs `work` (the setting of a caption) now, or, while the program starts, a moment after
+  // its first announcement: before the other preparations.
+  void PrepareCaption(std::function<void()> work);
+  // Releases the held captions and preparations now.
   void PrepareNow();
 
   // For the forms.
@@ -70,6 +74,7 @@ class QtWindowSystem : public WindowSystem {
   };
 
  private:
+  void ReleaseCaptions();
   void TakeQuit();
   void Report(const std::exception& error);
 
@@ -82,7 +87,9 @@ class QtWindowSystem : public WindowSystem {
   std::unique_ptr<AlertSound> alert_;
   QObject quit_poster_;
   std::vector<std::function<void()>> held_;  // preparations, in the order they were asked for
+  std::vector<std::function<void()>> held_captions_;
   bool holding_ = false;
+  bool holding_captions_ = false;
   QObject release_poster_;
   bool release_posted_ = false;
   bool quit_posted_ = false;

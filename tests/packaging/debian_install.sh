@@ -87,8 +87,12 @@ first_demo=$(find "$shipped/music" -name '*.mp3' -printf '%f\n' | sed 's/\.mp3$/
 expect_player_on "$first_demo" $command
 dl_expect_eq "the teacher's songs" "$(cd "$shipped/music" && ls)" "$(cd "$folder/music" && ls)"
 cmp -s "$shipped/ReadMe_sapi.txt" "$folder/ReadMe_sapi.txt" || fail "no copy of the help file"
+# Once it has spoken, the player loads its song player, the installed module beside it.
+module=/usr/libexec/otopicco/otopicco-gstreamer.so
+song_player_loaded() { grep -q " $module\$" "/proc/$player_pid/maps"; }
+ls_wait 20 "the song player" song_player_loaded || fail "the player did not load $module"
 close_player
-dl_pass "the desktop entry starts the player in ~/Otopicco, made with the demo songs; song 1 announced"
+dl_pass "the desktop entry starts the player in ~/Otopicco, made with the demo songs; song 1 announced; its song player loads"
 
 DL_STEP="second start"
 # A short tone named to come first: the player must show the teacher's folder, not the demo's.

@@ -1,8 +1,9 @@
 // While the program starts, what its hidden windows need (the help text, the folder tree, and
-// whatever else is handed to Prepare) waits until the main window has been activated and has
-// announced its first song; a hidden window that is shown or asked before then is prepared
+// whatever else is handed to Prepare) waits until the main window has been activated, has
+// announced its first song and the voice has had a moment; a hidden window that is shown or asked before then is prepared
 // first, so it never shows itself empty.
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -72,6 +73,29 @@ class PrepareTest : public QObject {
     // Once started, nothing waits any more.
     memo_->SetLines({Sjis("あとの文")});
     QCOMPARE(Edit()->toPlainText(), QStringLiteral("あとの文"));
+  }
+
+  // The song titles are drawn a moment after the first announcement, and before the
+  // preparations, which wait longer.
+  void captions_come_just_after_the_first_announcement() {
+    auto* first = qobject_cast<QPushButton*>(player_->Button(0));
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->text(), QString());
+    QCOMPARE(first->accessibleName(), QStringLiteral("1 うた1"));  // the screen reader's at once
+    QString caption_then;
+    windows_->Prepare([&] { caption_then = first->text(); });
+    bool prepared_at_activation = true;
+    QObject watching;  // the watch ends with the test
+    connect(qApp, &QApplication::focusChanged, &watching,
+            [&] { prepared_at_activation = Prepared(); });
+    player_->form->Show();
+    QVERIFY(QTest::qWaitForWindowActive(player_->Window()));
+    QCOMPARE(player_->entered, std::vector<int>{0});
+    QVERIFY(!prepared_at_activation);
+    QTRY_COMPARE(first->text(), QStringLiteral(" 1 うた1"));
+    QCOMPARE(qobject_cast<QPushButton*>(player_->Button(1))->text(), QStringLiteral(" 2 うた2"));
+    QTRY_VERIFY(Prepared());
+    QCOMPARE(caption_then, QStringLiteral(" 1 うた1"));
   }
 
   void a_hidden_window_shown_before_then_shows_itself_prepared() {
