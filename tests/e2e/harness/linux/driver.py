@@ -18,6 +18,9 @@ from .session import LinuxSession
 from .windows import LinuxWindows
 from .xdisplay import XDisplay
 
+# The module the program plays its songs with, which it loads from its own folder.
+SONG_PLAYER_MODULE = "otopicco-gstreamer.so"
+
 
 class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, Player):
     platform = "linux"
@@ -75,9 +78,12 @@ class LinuxDriver(WindowManagerSteps, LinuxWindows, BrowsingSteps, DialogSteps, 
         if program_dir is not None:
             exe = Path(program_dir) / program_name
             exe.parent.mkdir(parents=True, exist_ok=True)
-            # A second start leaves the copy in the working folder as it was.
-            if not exe.exists() or not filecmp.cmp(self.program, exe, shallow=False):
-                shutil.copy2(self.program, exe)
+            # A second start leaves the copy in the working folder as it was. The song player
+            # is a module the program loads from beside itself: it goes along.
+            for made, copy in ((self.program, exe),
+                               (self.program.parent / SONG_PLAYER_MODULE, exe.parent / SONG_PLAYER_MODULE)):
+                if not copy.exists() or not filecmp.cmp(made, copy, shallow=False):
+                    shutil.copy2(made, copy)
         self._starts += 1
         suffix = "" if self._starts == 1 else f"-{self._starts}"
         self._speech_log_name = f"speech{suffix}.log"
