@@ -1,12 +1,13 @@
 // The Linux program: Qt for the windows, speech-dispatcher for speech, GStreamer for the songs.
 // The `music` folder and ReadMe_sapi.txt are looked for in the working directory, as on Windows.
 #include <fontconfig/fontconfig.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <thread>
 
 #include "app/program.h"
-#include "platform/linux/gst_module.h"
 #include "platform/linux/iconv_codec.h"
 #include "platform/linux/media_module.h"
 #include "platform/linux/posix_file_system.h"
@@ -18,7 +19,11 @@ int main(int argc, char* argv[]) {
   // Before the first text can be laid out, fontconfig reads its configuration (dozens of XML
   // files) and its font lists, which takes longer than anything else the first window needs. It
   // does so on a thread of its own while Qt connects to the display.
-  std::thread fonts([] { FcInit(); });
+  std::thread fonts([] {
+    // Behind the display server and the session bus, which the main thread waits for meanwhile.
+    setpriority(PRIO_PROCESS, gettid(), 19);
+    FcInit();
+  });
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("otopicco"));
   QApplication::setDesktopFileName(QStringLiteral("otopicco"));

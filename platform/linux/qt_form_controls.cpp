@@ -1,5 +1,6 @@
 // The controls a form makes: each becomes a child of the client surface and, when it can take
 // the focus, one of the form's controls in tab order.
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -67,7 +68,12 @@ std::unique_ptr<Graphic> QtForm::AddBevel(const BevelSpec& spec) {
 }
 
 std::unique_ptr<Memo> QtForm::AddMemo(const MemoSpec& spec) {
-  auto* edit = new QPlainTextEdit(window_->Surface());
+  // The text box starts in the desktop's font, whose glyphs the menus have loaded already: made
+  // in the window's face, it would load that face to lay out its empty text while the first
+  // announcement waits. Its own face comes with its text (QtMemo::SetLines).
+  auto* edit = new QPlainTextEdit;
+  edit->setFont(QApplication::font(edit));
+  edit->setParent(window_->Surface());
   Place(edit, spec.bounds);
   edit->setReadOnly(true);
   // A caret that the keys move, as a read-only text box has.
