@@ -9,10 +9,10 @@
 # Floor: the player within 1.5 times the bare window (aim: 1.3 times). Then the player on a music
 # folder of 100,000 entries beside the player on one of 51 songs, in turn; floor: 1.5 times.
 #
-#   tests/bench/linux_launch.sh BUILD_DIR [RUNS]     (BUILD_DIR: build/linux; 12 runs each)
+#   tests/bench/linux_launch.sh BUILD_DIR [RUNS]     (BUILD_DIR: build/linux; 30 runs each)
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=$(cd "$1" && pwd) runs=${2:-12}
+build=$(cd "$1" && pwd) runs=${2:-30}
 source "$here/linux_bench_lib.sh"
 # Each text is "said" at once: a text still being said would hold the next program's back.
 export LS_SPEECH_HOLD=0
