@@ -82,12 +82,7 @@ void QtWindowSystem::ActivateAfterHide(QtForm* hidden) {
   }
 }
 
-void QtWindowSystem::HoldPreparationsUntilStarted() {
-  holding_ = true;
-  holding_captions_ = true;
-}
-
-void QtWindowSystem::Prepare(std::function<void()> work) {
+void QtWindowSystem::HeldWork::Add(std::function<void()> work) {
   if (holding_) {
     held_.push_back(std::move(work));
   } else {
@@ -95,35 +90,33 @@ void QtWindowSystem::Prepare(std::function<void()> work) {
   }
 }
 
-void QtWindowSystem::PrepareCaption(std::function<void()> work) {
-  if (holding_captions_) {
-    held_captions_.push_back(std::move(work));
-  } else {
-    work();
-  }
-}
-
-void QtWindowSystem::ReleaseCaptions() {
-  holding_captions_ = false;
-  std::vector<std::function<void()>> held;
-  held.swap(held_captions_);
-  for (const std::function<void()>& work : held) work();
-}
-
-void QtWindowSystem::PrepareNow() {
-  ReleaseCaptions();
+void QtWindowSystem::HeldWork::Release() {
   holding_ = false;
   std::vector<std::function<void()>> held;
   held.swap(held_);
   for (const std::function<void()>& work : held) work();
 }
 
+void QtWindowSystem::HoldPreparationsUntilStarted() {
+  preparations_.Hold();
+  captions_.Hold();
+}
+
+void QtWindowSystem::Prepare(std::function<void()> work) { preparations_.Add(std::move(work)); }
+
+void QtWindowSystem::PrepareCaption(std::function<void()> work) { captions_.Add(std::move(work)); }
+
+void QtWindowSystem::PrepareNow() {
+  captions_.Release();
+  preparations_.Release();
+}
+
 // The announcement has just been made: the voice turns it into sound while the window waits a
 // moment with its titles, and a while longer with the rest.
 void QtWindowSystem::MainFormActivated() {
-  if (!holding_ || release_posted_) return;
+  if (!preparations_.Holding() || release_posted_) return;
   release_posted_ = true;
-  QTimer::singleShot(kCaptionsAfter, &release_poster_, [this] { ReleaseCaptions(); });
+  QTimer::singleShot(kCaptionsAfter, &release_poster_, [this] { captions_.Release(); });
   QTimer::singleShot(kPreparationsAfter, &release_poster_, [this] { PrepareNow(); });
 }
 

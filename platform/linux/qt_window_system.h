@@ -74,7 +74,6 @@ class QtWindowSystem : public WindowSystem {
   };
 
  private:
-  void ReleaseCaptions();
   void TakeQuit();
   void Report(const std::exception& error);
 
@@ -86,10 +85,21 @@ class QtWindowSystem : public WindowSystem {
   std::unique_ptr<KeyRouter> key_router_;
   std::unique_ptr<AlertSound> alert_;
   QObject quit_poster_;
-  std::vector<std::function<void()>> held_;  // preparations, in the order they were asked for
-  std::vector<std::function<void()>> held_captions_;
-  bool holding_ = false;
-  bool holding_captions_ = false;
+  // Work that waits while the program starts, run in the order it was asked for once released;
+  // asked for afterwards, it runs at once.
+  class HeldWork {
+   public:
+    void Hold() { holding_ = true; }
+    bool Holding() const { return holding_; }
+    void Add(std::function<void()> work);
+    void Release();
+
+   private:
+    std::vector<std::function<void()>> held_;
+    bool holding_ = false;
+  };
+  HeldWork preparations_;
+  HeldWork captions_;
   QObject release_poster_;
   bool release_posted_ = false;
   bool quit_posted_ = false;
